@@ -1,0 +1,15 @@
+#include "math/screen_point.hpp"
+
+#include "platform/numeric.hpp"
+
+namespace quarn {
+
+ScreenPoint VectorToPoint(const Vector3D& v) { return {RoundToInt32(v.x), RoundToInt32(v.y)}; }
+
+Vector3D PointToVector(const ScreenPoint& p) { return MakeVector(p.x, p.y, 0); }
+
+ScreenPoint PointSubtract(const ScreenPoint& a, const ScreenPoint& b) {
+    return {RoundToInt32(double(a.x) - b.x), RoundToInt32(double(a.y) - b.y)};
+}
+
+}  // namespace quarn
