@@ -150,6 +150,7 @@ Index CreatePieChart(float radius, float height, Index segments, std::span<const
     RequireEntries(colors.size(), static_cast<int>(values.size()), "colours");
     float total = 0;
     for (const float v : values) total = StoreFloat(double(total) + v);
+    if (total == 0) throw ArithmeticError("Division by zero: the pie's values sum to 0");
     // Every piece's angles are worked out before the first piece is built.
     std::vector<float> ends;
     float end = 0;

@@ -16,13 +16,21 @@ Vector3D RingPoint(float y, float radius, float theta) {
 // Pulls ring angles onto the ends of a sector. The state runs on from column to column and from one
 // ring row into the next: seeking the start, the first angle within one step of it becomes the start;
 // then seeking the end, the first angle within one step of that becomes the end.
+//
+// A column a whole step from an end (an end that falls on a ring column) is left alone: the next
+// column lies on the end and is the one pulled. Whether float rounding put such a column just inside or
+// just outside one step must not decide whether the rim loses a column, or whether the column on the
+// end counts as inside the sector.
 class SectorSnap {
 public:
-    SectorSnap(float start, float end, float step) : start_(start), end_(end), step_(step) {}
+    // Well above the rounding of a ring angle (a few float steps at 2 pi), well below any usable step.
+    static constexpr double kWholeStepTolerance = 1e-5;
+
+    SectorSnap(float start, float end, float step) : start_(start), end_(end), reach_(step - kWholeStepTolerance) {}
 
     float Snap(float theta) {
         const float target = seekingEnd_ ? end_ : start_;
-        if (StoreFloat(std::fabs(double(theta) - target)) <= step_) {
+        if (StoreFloat(std::fabs(double(theta) - target)) < reach_) {
             seekingEnd_ = !seekingEnd_;
             return target;
         }
@@ -32,7 +40,8 @@ public:
     bool Inside(float theta) const { return start_ <= theta && theta <= end_; }
 
 private:
-    float start_, end_, step_;
+    float start_, end_;
+    double reach_;
     bool seekingEnd_ = false;
 };
 
