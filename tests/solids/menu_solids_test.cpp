@@ -77,7 +77,8 @@ const MenuCase kCases[] = {
          int baseFaces = 0;
          for (int k = 0; k < Scene().Meshes[m].FaceCount; ++k) {
              const Point n = FaceNormal(m, k);
-             if (n[1] < 0 && std::fabs(n[0]) < 1e-6 * std::fabs(n[1]) && std::fabs(n[2]) < 1e-6 * std::fabs(n[1])) ++baseFaces;
+             const bool down = n[1] < 0 && std::fabs(n[0]) < 1e-6 * -n[1] && std::fabs(n[2]) < 1e-6 * -n[1];
+             if (down) ++baseFaces;
          }
          EXPECT_EQ(baseFaces, 24);
      }},
