@@ -99,8 +99,7 @@ TEST_F(CleanMeshWeldTest, MatchesTheScanOnClustersNearTheWeldDistance) {
     // Offsets around the weld distance, and base points on the edges of the grid's cells.
     const float offsets[] = {0, 0.00002f, 0.00005f, 0.00009f, 0.0000999f, 0.0001f, 0.00011f, 0.0002f, 0.0004f};
     for (int trial = 0; trial < 150; ++trial) {
-        ResetScene();
-        InitEngine();
+        DeleteMeshesExcept(0);
         const int bases = 5 + static_cast<int>(random() % 60);
         std::vector<Vector3D> points;
         for (int b = 0; b < bases; ++b) {

@@ -154,8 +154,7 @@ TEST_F(ChartsTest, ChartThatRunsOutOfRoomLeavesNothingBehind) {
     int completed = 0, failed = 0;
     for (int free = 20; free <= 400; free += 7) {
         for (const bool pie : {false, true}) {
-            ResetScene();
-            InitEngine();
+            DeleteMeshesExcept(0);
             ui.messages.clear();
             OccupySlotsUpTo(10000 - free, 10000 - free);
             const Index chart = pie ? CreatePieChart(40, 10, 16, std::span(values).first(4), colors)
