@@ -119,7 +119,7 @@ public:
     void GradientFill(const GradientVertex* vertices, int vertexCount, const std::uint32_t* indices,
                       int primitiveCount, GradientMode mode);
     // UTF-8 text with its top-left corner at (x, y), in the pen colour, transparent background.
-    // Text is blended by glyph coverage and does not use the raster mode.
+    // Glyphs are two-level, so text pixels are exactly the pen colour; the raster mode does not apply.
     void TextOut(std::int32_t x, std::int32_t y, std::string_view utf8);
     // Width (sum of advances) and line height in pixels that TextOut gives the text; 0, 0 without a font.
     CanvasTextExtent MeasureText(std::string_view utf8) const;

@@ -10,7 +10,8 @@ namespace quarn {
 namespace raster {
 namespace {
 
-// One non-horizontal edge, oriented downwards, with its crossing followed row by row.
+// One non-horizontal edge, oriented downwards, with its crossing followed row by row. Left
+// uninitialised until StartEdge, so that arrays of them cost nothing to set up.
 struct ScanEdge {
     std::int64_t firstRow;  // first visible row that meets the edge
     std::int64_t endRow;    // one past the last such row
@@ -38,29 +39,45 @@ bool StartEdge(CanvasPoint a, CanvasPoint b, std::int64_t rowBegin, std::int64_t
 
 void ScanPolygon(const CanvasPoint* points, int count, int width, int height, SpanSink sink) {
     if (points == nullptr || count < 2 || width <= 0 || height <= 0) return;
-    thread_local std::vector<ScanEdge> edges;
-    thread_local std::vector<std::int64_t> crossings;
-    edges.clear();
+    // Triangles and other small polygons keep their edges and crossings on the stack.
+    constexpr int kLocal = 8;
+    ScanEdge localEdges[kLocal];
+    std::int64_t localCrossings[kLocal];
+    std::vector<ScanEdge> manyEdges;
+    std::vector<std::int64_t> manyCrossings;
+    ScanEdge* edges = localEdges;
+    std::int64_t* crossings = localCrossings;
+    if (count > kLocal) {
+        manyEdges.resize(static_cast<std::size_t>(count));
+        manyCrossings.resize(static_cast<std::size_t>(count));
+        edges = manyEdges.data();
+        crossings = manyCrossings.data();
+    }
+    int edgeCount = 0;
     std::int64_t rowBegin = height;
     std::int64_t rowEnd = 0;
     for (int i = 0; i < count; ++i) {
         const CanvasPoint a = points[i];
         const CanvasPoint b = points[i + 1 == count ? 0 : i + 1];
-        ScanEdge edge;
+        ScanEdge& edge = edges[edgeCount];
         if (a.y == b.y || !StartEdge(a, b, 0, height, false, edge)) continue;  // rows never meet it
-        edges.push_back(edge);
         rowBegin = std::min(rowBegin, edge.firstRow);
         rowEnd = std::max(rowEnd, edge.endRow);
+        ++edgeCount;
     }
     for (std::int64_t y = rowBegin; y < rowEnd; ++y) {
-        crossings.clear();
-        for (ScanEdge& edge : edges) {
+        int crossingCount = 0;
+        for (int i = 0; i < edgeCount; ++i) {
+            ScanEdge& edge = edges[i];
             if (y < edge.firstRow || y >= edge.endRow) continue;
-            crossings.push_back(edge.topX + edge.x.value);
+            // Insertion keeps the crossings sorted; a row meets few edges.
+            const std::int64_t x = edge.topX + edge.x.value;
+            int at = crossingCount++;
+            for (; at > 0 && crossings[at - 1] > x; --at) crossings[at] = crossings[at - 1];
+            crossings[at] = x;
             edge.x.Advance();
         }
-        std::sort(crossings.begin(), crossings.end());
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+        for (int i = 0; i + 1 < crossingCount; i += 2) {
             const std::int64_t x0 = std::max<std::int64_t>(crossings[i], 0);
             const std::int64_t x1 = std::min<std::int64_t>(crossings[i + 1], width);
             if (x0 < x1) sink(static_cast<int>(y), static_cast<int>(x0), static_cast<int>(x1));

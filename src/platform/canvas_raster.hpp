@@ -32,21 +32,34 @@ inline Int128 CeilDiv(Int128 a, Int128 b) {
 
 // Follows ceil(n / den) while n grows by a fixed step, without dividing. The caller guarantees that
 // the quotients fit in 64 bits and that den and |step| stay below 2^62.
+// Start sets every member.
 struct CeilStepper {
-    std::int64_t value = 0;  // ceil(n / den)
-    std::int64_t rest = 0;   // value * den - n, in [0, den)
-    std::int64_t den = 1;
-    std::int64_t stepValue = 0;
-    std::int64_t stepRest = 0;
+    std::int64_t value;  // ceil(n / den)
+    std::int64_t rest;   // value * den - n, in [0, den)
+    std::int64_t den;
+    std::int64_t stepValue;
+    std::int64_t stepRest;
 
     void Start(Int128 n, std::int64_t denominator, std::int64_t step) {
         den = denominator;
-        const Int128 q = CeilDiv(n, den);
-        value = static_cast<std::int64_t>(q);
-        rest = static_cast<std::int64_t>(q * den - n);
-        const Int128 sq = CeilDiv(step, den);
-        stepValue = static_cast<std::int64_t>(sq);
-        stepRest = static_cast<std::int64_t>(sq * den - step);
+        constexpr Int128 kNarrow = Int128{1} << 62;  // 128-bit division is slow; most values are small
+        if (n == 0) {
+            value = 0;
+            rest = 0;
+        } else if (n > -kNarrow && n < kNarrow) {
+            StartQuotient(static_cast<std::int64_t>(n), value, rest);
+        } else {
+            const Int128 q = CeilDiv(n, den);
+            value = static_cast<std::int64_t>(q);
+            rest = static_cast<std::int64_t>(q * den - n);
+        }
+        StartQuotient(step, stepValue, stepRest);
+    }
+    // q = ceil(n / den) and r = q * den - n for |n| < 2^62.
+    void StartQuotient(std::int64_t n, std::int64_t& q, std::int64_t& r) const {
+        q = n / den;
+        if (n % den != 0 && n > 0) ++q;
+        r = q * den - n;
     }
     // floor(n / den).
     std::int64_t Floor() const { return rest == 0 ? value : value - 1; }

@@ -1,4 +1,4 @@
-// Text: glyphs rendered by FreeType from a font that fontconfig finds, blended in the pen colour.
+// Text: glyphs rendered by FreeType from a font that fontconfig finds, drawn in the pen colour.
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -185,9 +185,11 @@ private:
         glyphs_.clear();
     }
 
+    // Two-level glyphs, as an interface font at this size is drawn: every text pixel is exactly the pen
+    // colour, whatever lies under it. Embedded grey bitmaps are blended by coverage.
     Glyph Render(char32_t code) {
         Glyph glyph;
-        if (FT_Load_Char(face_, code, FT_LOAD_RENDER) != 0) return glyph;
+        if (FT_Load_Char(face_, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
         const FT_GlyphSlot slot = face_->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
         glyph.left = slot->bitmap_left;
