@@ -14,8 +14,8 @@ using quarn::Canvas;
 using quarn::CanvasPoint;
 
 void CountPixels(benchmark::State& state, double pixelsPerIteration) {
-    state.counters["pixels"] =
-        benchmark::Counter(pixelsPerIteration * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["pixels"] = benchmark::Counter(
+        pixelsPerIteration * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_MemoryFill(benchmark::State& state) {
@@ -100,6 +100,32 @@ void BM_SmallTriangles(benchmark::State& state) {
                            benchmark::Counter::kIsRate);
 }
 
+// Wire outlines of the same tiling (hollow brush, solid pen), as the line-drawing style paints them.
+void BM_TriangleOutlines(benchmark::State& state) {
+    const auto width = static_cast<std::int32_t>(state.range(0));
+    const auto height = static_cast<std::int32_t>(state.range(1));
+    const auto side = static_cast<std::int32_t>(state.range(2));
+    Canvas canvas(width, height);
+    canvas.SetBrushStyle(quarn::kBrushHollow);
+    std::vector<CanvasPoint> corners;
+    for (std::int32_t y = 0; y + side <= height; y += side) {
+        for (std::int32_t x = 0; x + side <= width; x += side) {
+            corners.insert(corners.end(), {{x, y}, {x + side, y}, {x + side, y + side}});
+            corners.insert(corners.end(), {{x, y}, {x + side, y + side}, {x, y + side}});
+        }
+    }
+    std::int32_t colour = 0;
+    for (auto _ : state) {
+        canvas.SetPenColor(++colour & 0xFFFFFF);
+        for (std::size_t i = 0; i < corners.size(); i += 3) canvas.Polygon(&corners[i], 3);
+        benchmark::DoNotOptimize(canvas.Pixels());
+        benchmark::ClobberMemory();
+    }
+    state.counters["triangles"] =
+        benchmark::Counter(static_cast<double>(corners.size() / 3) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
 // Smooth shading of the upper-left half of the canvas.
 void BM_GradientTriangle(benchmark::State& state) {
     const auto width = static_cast<std::int32_t>(state.range(0));
@@ -116,7 +142,9 @@ void BM_GradientTriangle(benchmark::State& state) {
     CountPixels(state, static_cast<double>(width) * height / 2);
 }
 
-void Sizes(benchmark::internal::Benchmark* b) { b->Args({488, 369})->Args({1920, 1080}); }
+void Sizes(benchmark::internal::Benchmark* b) {
+    b->Args({488, 369})->Args({1920, 1080});
+}
 
 void SizesAndModes(benchmark::internal::Benchmark* b) {
     for (const int mode : {quarn::kRopCopyPen, quarn::kRopMergePen, quarn::kRopNot}) {
@@ -135,6 +163,7 @@ BENCHMARK(BM_Clear)->Apply(Sizes);
 BENCHMARK(BM_ClearWithBackground)->Apply(Sizes);
 BENCHMARK(BM_LargeTriangle)->Apply(SizesAndModes);
 BENCHMARK(BM_SmallTriangles)->Apply(SizesAndSides);
+BENCHMARK(BM_TriangleOutlines)->Args({488, 369, 16})->ArgNames({"width", "height", "side"});
 BENCHMARK(BM_GradientTriangle)->Apply(Sizes);
 
 }  // namespace

@@ -22,7 +22,9 @@ void CheckSize(int width, int height) {
 
 }  // namespace
 
-Canvas::Canvas(int width, int height) { Resize(width, height); }
+Canvas::Canvas(int width, int height) {
+    Resize(width, height);
+}
 
 void Canvas::Resize(int width, int height) {
     width = std::max(width, 0);

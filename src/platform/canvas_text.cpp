@@ -224,7 +224,9 @@ private:
     std::unordered_map<std::uint64_t, Glyph> glyphs_;
 };
 
-bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
+bool IsControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
 
 // Mixes pen into screen by coverage (0..255), channel by channel.
 std::uint32_t Blend(std::uint32_t screen, std::uint32_t pen, std::uint32_t coverage) {
@@ -258,7 +260,9 @@ void DrawGlyph(Canvas& canvas, const Glyph& glyph, std::int64_t left, std::int64
 
 }  // namespace
 
-void UseCanvasFontFile(const std::string& path) { TextFont::Instance().UseFile(path); }
+void UseCanvasFontFile(const std::string& path) {
+    TextFont::Instance().UseFile(path);
+}
 
 void Canvas::TextOut(std::int32_t x, std::int32_t y, std::string_view utf8) {
     if (utf8.empty()) return;

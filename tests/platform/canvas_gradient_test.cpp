@@ -12,11 +12,17 @@ using testing::PixelsNotOf;
 
 // A vertex carrying an 8-bit colour in the high bytes of its channels, as the callers encode it.
 GradientVertex Vertex(std::int32_t x, std::int32_t y, int red, int green, int blue) {
-    return {x, y, static_cast<std::uint16_t>(red << 8), static_cast<std::uint16_t>(green << 8),
-            static_cast<std::uint16_t>(blue << 8), 0};
+    return {x,
+            y,
+            static_cast<std::uint16_t>(red << 8),
+            static_cast<std::uint16_t>(green << 8),
+            static_cast<std::uint16_t>(blue << 8),
+            0};
 }
 
-std::int32_t Packed(int red, int green, int blue) { return red + green * 256 + blue * 65536; }
+std::int32_t Packed(int red, int green, int blue) {
+    return red + green * 256 + blue * 65536;
+}
 
 TEST(CanvasGradient, ATriangleHasItsCornerColoursAtItsCornersAndTheirMeanAtItsCentre) {
     Canvas canvas = MakeCanvas(40, 40, kBlack);
@@ -33,7 +39,8 @@ TEST(CanvasGradient, ATriangleHasItsCornerColoursAtItsCornersAndTheirMeanAtItsCe
     EXPECT_EQ(canvas.GetPixel(19, 19), kBlack);  // just beyond the long edge
 
     // 128 arrives as 0x8000; corners far outside still shade the visible part.
-    const GradientVertex grey[] = {Vertex(-1000000000, -5, 128, 128, 128), Vertex(1000000000, -5, 128, 128, 128),
+    const GradientVertex grey[] = {Vertex(-1000000000, -5, 128, 128, 128),
+                                   Vertex(1000000000, -5, 128, 128, 128),
                                    Vertex(20, 1000000000, 128, 128, 128)};
     canvas.GradientFill(grey, 3, triangle, 1, GradientMode::Triangle);
     EXPECT_TRUE(PixelsNotOf(canvas, Packed(128, 128, 128)).empty());
@@ -69,8 +76,8 @@ TEST(CanvasGradient, RectanglesShadeAcrossOrDownAndLeaveOutTheirFarEdges) {
 
     Canvas down = MakeCanvas(4, 100, kBlack);
     // The hue strip's magenta-to-red band and the next band meet without gap or overlap.
-    const GradientVertex bands[] = {Vertex(0, 0, 255, 0, 255), Vertex(4, 17, 255, 0, 0), Vertex(0, 17, 255, 0, 0),
-                                    Vertex(4, 33, 255, 255, 0)};
+    const GradientVertex bands[] = {Vertex(0, 0, 255, 0, 255), Vertex(4, 17, 255, 0, 0),
+                                    Vertex(0, 17, 255, 0, 0), Vertex(4, 33, 255, 255, 0)};
     const std::uint32_t both[] = {0, 1, 2, 3};
     down.GradientFill(bands, 4, both, 2, GradientMode::RectVertical);
     EXPECT_EQ(down.GetPixel(0, 0), Packed(255, 0, 255));

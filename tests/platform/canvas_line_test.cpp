@@ -45,8 +45,10 @@ bool IsConnected(const PixelSet& pixels, std::pair<int, int> start) {
 TEST(CanvasLine, LineToLeavesOutItsEndAndMovesThePosition) {
     std::mt19937 random(3);
     for (int round = 0; round < 300; ++round) {
-        const CanvasPoint a{static_cast<std::int32_t>(random() % 40), static_cast<std::int32_t>(random() % 30)};
-        const CanvasPoint b{static_cast<std::int32_t>(random() % 40), static_cast<std::int32_t>(random() % 30)};
+        const CanvasPoint a{static_cast<std::int32_t>(random() % 40),
+                            static_cast<std::int32_t>(random() % 30)};
+        const CanvasPoint b{static_cast<std::int32_t>(random() % 40),
+                            static_cast<std::int32_t>(random() % 30)};
         const PixelSet forward = DrawLine(40, 30, a, b);
         const PixelSet backward = DrawLine(40, 30, b, a);
         const auto steps = static_cast<std::size_t>(std::max(std::abs(a.x - b.x), std::abs(a.y - b.y)));
@@ -172,8 +174,8 @@ TEST(CanvasBezier, PointCountsOtherThanOnePlusThreeNDrawNothingAndHugePointsAreQ
     EXPECT_EQ(two.GetPixel(60, 0), kWhite);
 
     const auto started = std::chrono::steady_clock::now();
-    const CanvasPoint huge[] = {{-2000000000, 50}, {-1000000000, -2000000000}, {2000000000, 2000000000},
-                                {2000000000, 60}};
+    const CanvasPoint huge[] = {
+        {-2000000000, 50}, {-1000000000, -2000000000}, {2000000000, 2000000000}, {2000000000, 60}};
     Canvas canvas = MakeCanvas(300, 200, kBlack);
     canvas.SetPenColor(kWhite);
     canvas.PolyBezier(huge, 4);

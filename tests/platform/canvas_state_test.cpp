@@ -39,7 +39,8 @@ TEST(CanvasState, ClearFillsWithTheBackColourThenDrawsTheBackgroundPicture) {
     canvas.SetBackgroundPicture(picture);
     canvas.Clear();
     for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(canvas.GetPixel(x, y), x < 3 ? 0x0000FF : 0xC0C0C0) << x << "," << y;
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(canvas.GetPixel(x, y), x < 3 ? 0x0000FF : 0xC0C0C0) << x << "," << y;
     }
     canvas.SetBackgroundPicture(nullptr);
     canvas.Clear();
