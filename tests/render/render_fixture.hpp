@@ -71,3 +71,19 @@ inline int DrawListLength() {
 }
 
 }  // namespace quarn::test
+
+namespace quarn::test {
+
+// A mark mesh as the annotation builders make it: the given vertices and one face with corners 0.
+inline Index MakeMark(std::initializer_list<Vector3D> vertices, ColorRGB16 color, const std::string& name = "") {
+    const Index mesh = CreateMesh(static_cast<int>(vertices.size()), 1);
+    SceneStore& s = Scene();
+    MeshRecord& m = s.Meshes[mesh];
+    int k = 0;
+    for (const Vector3D& v : vertices) s.Vertices[m.FirstVertex + k++] = v;
+    s.Faces[m.FirstFace] = {0, 0, 0, color, 0.5f};
+    m.Name = name;
+    return mesh;
+}
+
+}  // namespace quarn::test
