@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "scene/mesh_edit.hpp"
 #include "scene/mesh_lifecycle.hpp"
 #include "scene/scene_store.hpp"
+#include "scene/slot_search.hpp"
 
 namespace quarn {
 
@@ -31,10 +33,15 @@ void PendingMesh::Discard() {
 
 Index PendingMesh::Finish() {
     CleanMesh(mesh_);
-    const Index repacked = RepackMesh(mesh_);
-    if (repacked == 0) DeleteMesh(mesh_);
-    mesh_ = 0;
-    return repacked;
+    const Index mesh = std::exchange(mesh_, 0);
+    // Repacking copies the mesh, so it needs a second mesh slot and runs of the mesh's size beside the
+    // mesh itself. Without that room (a mesh of more than half a pool, or a full mesh table) the mesh
+    // stays where it was built, after every other run, which is just as valid.
+    const MeshRecord& m = Scene().Meshes[mesh];
+    if (NextMeshSlot() == 0 || FindFreeVertexRange(m.VertexCount) == 0 || FindFreeFaceRange(m.FaceCount) == 0)
+        return mesh;
+    const Index repacked = RepackMesh(mesh);
+    return repacked != 0 ? repacked : mesh;
 }
 
 }  // namespace quarn

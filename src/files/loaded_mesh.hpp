@@ -34,8 +34,7 @@ public:
     // Deletes the mesh now.
     void Discard();
     // Cleans the mesh (which also drops faces with a corner outside its vertex run) and repacks it into
-    // the first free runs. Returns its final index, or 0 when there was no room to repack it (error 1 has been shown and
-    // the mesh is deleted).
+    // the first free runs when there is room to. Returns the mesh's final index.
     Index Finish();
 
 private:

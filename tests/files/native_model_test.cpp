@@ -244,13 +244,26 @@ TEST_F(NativeModel, ColoursOutsideTheirRangeAreHeldToIt) {
     EXPECT_EQ(store().Faces[mesh(m).FirstFace].Color, (ColorRGB16{255, 0, 128}));
 }
 
-TEST_F(NativeModel, AFullMeshTableLoadsNothing) {
-    for (int k = 0; k < kTableCapacity - 1; ++k) ASSERT_NE(CreateMesh(0, 0), 0);
-    const Bytes file = ByteBuilder().Text("Z").I16(3).Vec(0, 0, 0).Vec(1, 0, 0).Vec(0, 1, 0).I16(1)
-                           .I16(0).I16(1).I16(2).I16(0).I16(0).I16(0).F32(0);
-    // The last free slot takes the mesh, but repacking needs a second one.
-    EXPECT_EQ(LoadModelFromBytes(file), 0);
-    EXPECT_EQ(store().MeshSlots.Count, kTableCapacity - 1);
+TEST_F(NativeModel, AMeshWithoutRoomToRepackStaysWhereItWasBuilt) {
+    ByteBuilder big;
+    big.Text("Big").I16(6000);
+    for (int k = 0; k < 6000; ++k) big.Vec(float(k), float(k % 2), 0);
+    big.I16(5998);
+    for (int k = 0; k < 5998; ++k) big.I16(k).I16(k + 1).I16(k + 2).I16(0).I16(0).I16(0).F32(0.5f);
+    // A copy of 6000 vertices cannot fit beside the mesh itself.
+    const Index m = LoadModelFromBytes(Bytes(big));
+    ASSERT_EQ(m, 1);
+    EXPECT_EQ(mesh(m).VertexCount, 6000);
+    EXPECT_EQ(mesh(m).FaceCount, 5998);
+    EXPECT_TRUE(ui.messages.empty());
+
+    // In a full mesh table the last slot takes the mesh, but no copy could.
+    for (int k = 1; k < kTableCapacity - 1; ++k) ASSERT_NE(CreateMesh(0, 0), 0);
+    const Bytes small = ByteBuilder().Text("Z").I16(3).Vec(0, 0, 0).Vec(1, 0, 0).Vec(0, 1, 0).I16(1)
+                            .I16(0).I16(1).I16(2).I16(0).I16(0).I16(0).F32(0);
+    EXPECT_EQ(LoadModelFromBytes(small), kTableCapacity);
+    EXPECT_EQ(mesh(kTableCapacity).FaceCount, 1);
+    EXPECT_EQ(LoadModelFromBytes(small), 0);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Unable to allocate memory for mesh!"});
 }
 
