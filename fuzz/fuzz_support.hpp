@@ -11,7 +11,7 @@
 namespace quarn::fuzzing {
 
 class SilentUi : public Ui {
-public:
+  public:
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
     std::string InputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::optional<std::string> OpenFileDialog(const std::string&) override { return std::nullopt; }

@@ -24,7 +24,7 @@ struct ChunkHeader {
 };
 
 class ChunkCursor {
-public:
+  public:
     // The whole file is the first limit.
     explicit ChunkCursor(ModelFile& file);
 
@@ -61,7 +61,7 @@ public:
     void MoveTo(std::int64_t position);
     void MoveToLimit() { file_.Seek(Limit()); }
 
-private:
+  private:
     template <class Read>
     auto ReadWithin(int size, Read read) -> decltype(read());
 
@@ -72,8 +72,9 @@ private:
 
 // Enters a chunk for the lifetime of the scope and leaves it at its end however the scope is left.
 class ChunkScope {
-public:
-    ChunkScope(ChunkCursor& cursor, const ChunkHeader& chunk) : cursor_(cursor), entered_(cursor.Enter(chunk)) {}
+  public:
+    ChunkScope(ChunkCursor& cursor, const ChunkHeader& chunk)
+        : cursor_(cursor), entered_(cursor.Enter(chunk)) {}
     ~ChunkScope() {
         if (entered_) cursor_.Leave();
     }
@@ -82,7 +83,7 @@ public:
 
     bool Entered() const { return entered_; }
 
-private:
+  private:
     ChunkCursor& cursor_;
     bool entered_;
 };

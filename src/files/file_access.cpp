@@ -12,11 +12,13 @@
 namespace quarn {
 namespace {
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() {
+    return std::strerror(errno);
+}
 
 // Closes the descriptor when the scope ends unless it was closed explicitly.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
@@ -33,7 +35,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -62,7 +64,8 @@ std::filesystem::path SaveTarget(const std::string& path) {
 int CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = target.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        temporaryPath =
+            target.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -112,8 +115,8 @@ std::string ReplaceWholeFile(const std::string& path, std::span<const std::uint8
     // A replaced file keeps its permissions.
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    bool written = (!replacing || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0) && WriteAll(fd.Get(), bytes) &&
-                   ::fsync(fd.Get()) == 0;
+    bool written = (!replacing || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0) &&
+                   WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
     std::string error = written ? std::string() : ErrnoText();
     if (!fd.Close() && written) {
         written = false;

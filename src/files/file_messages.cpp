@@ -5,9 +5,13 @@
 namespace quarn {
 namespace {
 
-void ShowError(const std::string& text) { CurrentUi().ShowMessage(text, "Error", MessageIcon::Error); }
+void ShowError(const std::string& text) {
+    CurrentUi().ShowMessage(text, "Error", MessageIcon::Error);
+}
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 std::string DescribeSource(const std::string& source) {
     return source.empty() ? std::string("The model data") : "The file " + Quoted(source);
@@ -20,7 +24,8 @@ void ReportReadFailure(const std::string& path, const std::string& reason) {
 }
 
 void ReportWriteFailure(const std::string& path, const std::string& reason) {
-    ShowError("Cannot save the file " + Quoted(path) + ": " + reason + ". Any earlier file there is unchanged.");
+    ShowError("Cannot save the file " + Quoted(path) + ": " + reason +
+              ". Any earlier file there is unchanged.");
 }
 
 void ReportUnsavableName(const std::string& name) {
@@ -41,7 +46,8 @@ void ReportDamagedObjects(const std::string& source, const std::vector<std::stri
         list += names[i].empty() ? std::string("(unnamed)") : Quoted(names[i]);
     }
     if (names.size() > kNamesShown) list += " and " + std::to_string(names.size() - kNamesShown) + " more";
-    ShowError(DescribeSource(source) + " is damaged; these objects could not be imported whole: " + list + ".");
+    ShowError(DescribeSource(source) + " is damaged; these objects could not be imported whole: " + list +
+              ".");
 }
 
 }  // namespace quarn

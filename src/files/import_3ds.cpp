@@ -15,10 +15,17 @@ void ReadNamedObject(Import3dsContext& context) {
         const std::string name = in.ReadCString();
         WalkChildren(in, [&](std::uint16_t id) {
             switch (id) {
-                case kTriangleMesh: ReadMeshChunk(context, name); return ChildWalk::kHandled;
-                case kDirectLight: ReadLightChunk(context, name); return ChildWalk::kHandled;
-                case kCamera: ReadCameraChunk(context, name); return ChildWalk::kHandled;
-                default: return ChildWalk::kNotMine;
+                case kTriangleMesh:
+                    ReadMeshChunk(context, name);
+                    return ChildWalk::kHandled;
+                case kDirectLight:
+                    ReadLightChunk(context, name);
+                    return ChildWalk::kHandled;
+                case kCamera:
+                    ReadCameraChunk(context, name);
+                    return ChildWalk::kHandled;
+                default:
+                    return ChildWalk::kNotMine;
             }
         });
     });
@@ -40,9 +47,14 @@ void ReadMainChunk(Import3dsContext& context) {
     InChunk(in, [&] {
         WalkChildren(in, [&](std::uint16_t id) {
             switch (id) {
-                case kEditorData: ReadEditorChunk(context); return ChildWalk::kHandled;
-                case kKeyframerData: ReadKeyframerChunk(context); return ChildWalk::kHandled;
-                default: return ChildWalk::kNotMine;
+                case kEditorData:
+                    ReadEditorChunk(context);
+                    return ChildWalk::kHandled;
+                case kKeyframerData:
+                    ReadKeyframerChunk(context);
+                    return ChildWalk::kHandled;
+                default:
+                    return ChildWalk::kNotMine;
             }
         });
     });

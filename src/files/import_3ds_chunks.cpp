@@ -5,7 +5,9 @@
 
 namespace quarn {
 
-std::uint16_t PeekChunkId(ChunkCursor& cursor) { return cursor.PeekUInt16(); }
+std::uint16_t PeekChunkId(ChunkCursor& cursor) {
+    return cursor.PeekUInt16();
+}
 
 std::uint16_t SkipChunk(ChunkCursor& cursor) {
     const auto chunk = cursor.ReadHeader();

@@ -13,21 +13,21 @@
 namespace quarn {
 
 enum Chunk3ds : std::uint16_t {
-    kColorFloat = 0x0010,      // red, green, blue f32 in 0..1
-    kEditorData = 0x3D3D,      // in the main chunk
-    kNamedObject = 0x4000,     // name, then one mesh, light or camera
-    kTriangleMesh = 0x4100,    // POINT_ARRAY, FACE_ARRAY, MESH_MATRIX
-    kPointArray = 0x4110,      // u16 count, count x (x, y, z) f32
-    kFaceArray = 0x4120,       // u16 count, count x (a, b, c, flags) u16, then material chunks
-    kMeshMatrix = 0x4160,      // four vectors; the fourth is the local origin
-    kDirectLight = 0x4600,     // position, then colour, spot and off chunks
-    kSpotLight = 0x4610,       // target, hotspot and falloff in degrees
+    kColorFloat = 0x0010,    // red, green, blue f32 in 0..1
+    kEditorData = 0x3D3D,    // in the main chunk
+    kNamedObject = 0x4000,   // name, then one mesh, light or camera
+    kTriangleMesh = 0x4100,  // POINT_ARRAY, FACE_ARRAY, MESH_MATRIX
+    kPointArray = 0x4110,    // u16 count, count x (x, y, z) f32
+    kFaceArray = 0x4120,     // u16 count, count x (a, b, c, flags) u16, then material chunks
+    kMeshMatrix = 0x4160,    // four vectors; the fourth is the local origin
+    kDirectLight = 0x4600,   // position, then colour, spot and off chunks
+    kSpotLight = 0x4610,     // target, hotspot and falloff in degrees
     kLightOff = 0x4620,
-    kCamera = 0x4700,          // position, target, bank, lens
-    kMainChunk = 0x4D4D,       // the whole file
-    kKeyframerData = 0xB000,   // in the main chunk
-    kObjectNode = 0xB002,      // one keyframer node
-    kNodeHeader = 0xB010,      // name, flags1, flags2, parent i16
+    kCamera = 0x4700,         // position, target, bank, lens
+    kMainChunk = 0x4D4D,      // the whole file
+    kKeyframerData = 0xB000,  // in the main chunk
+    kObjectNode = 0xB002,     // one keyframer node
+    kNodeHeader = 0xB010,     // name, flags1, flags2, parent i16
 };
 
 // Bytes a face takes in FACE_ARRAY, a vertex in POINT_ARRAY.

@@ -91,7 +91,8 @@ void ReadLightChunk(Import3dsContext& context, const std::string& name) {
                             l.Enabled = false;
                             outcome = kSwitchedOff;
                             break;
-                        default: return ChildWalk::kNotMine;
+                        default:
+                            return ChildWalk::kNotMine;
                     }
                     return outcome == kKeep ? ChildWalk::kHandled : ChildWalk::kStopWalk;
                 });

@@ -90,10 +90,17 @@ void ReadMeshChunk(Import3dsContext& context, const std::string& name) {
         try {
             WalkChildren(in, [&](std::uint16_t id) {
                 switch (id) {
-                    case kPointArray: outcome = ReadPointArray(in, mesh.Get()); break;
-                    case kFaceArray: outcome = ReadFaceArray(in, mesh.Get()); break;
-                    case kMeshMatrix: outcome = ReadMeshMatrix(in, mesh.Get()); break;
-                    default: return ChildWalk::kNotMine;
+                    case kPointArray:
+                        outcome = ReadPointArray(in, mesh.Get());
+                        break;
+                    case kFaceArray:
+                        outcome = ReadFaceArray(in, mesh.Get());
+                        break;
+                    case kMeshMatrix:
+                        outcome = ReadMeshMatrix(in, mesh.Get());
+                        break;
+                    default:
+                        return ChildWalk::kNotMine;
                 }
                 return outcome == MeshPart::kRead ? ChildWalk::kHandled : ChildWalk::kStopWalk;
             });

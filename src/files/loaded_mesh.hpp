@@ -24,7 +24,7 @@ bool IsFiniteVector(const Vector3D& v);
 // A mesh that a reader is filling. If the reader leaves by an exception the mesh is deleted, so no
 // half-made mesh stays in the store.
 class PendingMesh {
-public:
+  public:
     explicit PendingMesh(Index mesh) : mesh_(mesh) {}
     ~PendingMesh();
     PendingMesh(const PendingMesh&) = delete;
@@ -37,7 +37,7 @@ public:
     // the first free runs when there is room to. Returns the mesh's final index.
     Index Finish();
 
-private:
+  private:
     Index mesh_;
 };
 

@@ -9,7 +9,9 @@ namespace quarn {
 
 ModelFile::ModelFile(std::span<const std::uint8_t> bytes) : bytes_(bytes.begin(), bytes.end()) {}
 
-void ModelFile::Seek(std::int64_t position) { position_ = std::clamp<std::int64_t>(position, 1, Length() + 1); }
+void ModelFile::Seek(std::int64_t position) {
+    position_ = std::clamp<std::int64_t>(position, 1, Length() + 1);
+}
 
 std::uint32_t ModelFile::ReadLittleEndian(int n) {
     if (Length() - position_ + 1 < n) {
@@ -36,13 +38,21 @@ void ModelFile::WriteLittleEndian(std::uint32_t value, int n) {
     }
 }
 
-std::uint8_t ModelFile::ReadByte() { return static_cast<std::uint8_t>(ReadLittleEndian(1)); }
+std::uint8_t ModelFile::ReadByte() {
+    return static_cast<std::uint8_t>(ReadLittleEndian(1));
+}
 
-std::int16_t ModelFile::ReadInt16() { return static_cast<std::int16_t>(ReadLittleEndian(2)); }
+std::int16_t ModelFile::ReadInt16() {
+    return static_cast<std::int16_t>(ReadLittleEndian(2));
+}
 
-std::int32_t ModelFile::ReadInt32() { return static_cast<std::int32_t>(ReadLittleEndian(4)); }
+std::int32_t ModelFile::ReadInt32() {
+    return static_cast<std::int32_t>(ReadLittleEndian(4));
+}
 
-float ModelFile::ReadFloat() { return std::bit_cast<float>(ReadLittleEndian(4)); }
+float ModelFile::ReadFloat() {
+    return std::bit_cast<float>(ReadLittleEndian(4));
+}
 
 std::string ModelFile::ReadCStringBefore(std::int64_t stop) {
     stop = std::min(stop, Length() + 1);
@@ -56,11 +66,17 @@ std::string ModelFile::ReadCStringBefore(std::int64_t stop) {
     return Latin1ToUtf8(latin1);
 }
 
-void ModelFile::WriteByte(std::uint8_t value) { WriteLittleEndian(value, 1); }
+void ModelFile::WriteByte(std::uint8_t value) {
+    WriteLittleEndian(value, 1);
+}
 
-void ModelFile::WriteInt16(std::int16_t value) { WriteLittleEndian(static_cast<std::uint16_t>(value), 2); }
+void ModelFile::WriteInt16(std::int16_t value) {
+    WriteLittleEndian(static_cast<std::uint16_t>(value), 2);
+}
 
-void ModelFile::WriteFloat(float value) { WriteLittleEndian(std::bit_cast<std::uint32_t>(value), 4); }
+void ModelFile::WriteFloat(float value) {
+    WriteLittleEndian(std::bit_cast<std::uint32_t>(value), 4);
+}
 
 bool ModelFile::WriteCString(const std::string& text) {
     const auto latin1 = Utf8ToLatin1(text);

@@ -11,7 +11,7 @@
 namespace quarn {
 
 class ModelFile {
-public:
+  public:
     // An empty file, for writing.
     ModelFile() = default;
     // A file holding these bytes, positioned at its first byte.
@@ -45,7 +45,7 @@ public:
     // writes nothing and gives false.
     bool WriteCString(const std::string& text);
 
-private:
+  private:
     // The n bytes at the position as an unsigned little-endian number, or 0 when they do not fit.
     std::uint32_t ReadLittleEndian(int n);
     void WriteLittleEndian(std::uint32_t value, int n);

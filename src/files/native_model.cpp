@@ -23,7 +23,9 @@ struct ReadResult {
     std::string Detail;  // what is wrong with a damaged file
 };
 
-ReadResult Damaged(std::string detail) { return {ReadResult::kDamaged, std::move(detail)}; }
+ReadResult Damaged(std::string detail) {
+    return {ReadResult::kDamaged, std::move(detail)};
+}
 
 // Reads a count and checks it: present, not negative, its run inside the tables, and its records all in
 // the file. Returns the count, or the reason to stop.

@@ -25,8 +25,9 @@ std::optional<std::vector<std::uint8_t>> EncodeModel(int mesh);
 bool SaveModel(int mesh, const std::string& path);
 
 // Reads the mesh in the file at path into the store, welds and cleans it, and moves it into the first
-// free runs that fit when there is room to copy it. Returns the new mesh's index, or 0 after reporting why (a file that cannot be
-// read, a damaged file, or "Unable to allocate memory for mesh!"); nothing is then left in the store.
+// free runs that fit when there is room to copy it. Returns the new mesh's index, or 0 after reporting why (a
+// file that cannot be read, a damaged file, or "Unable to allocate memory for mesh!"); nothing is then left
+// in the store.
 Index LoadModel(const std::string& path);
 // The same for a file's bytes; source names them in messages (the path, or empty).
 Index LoadModelFromBytes(std::span<const std::uint8_t> bytes, const std::string& source = {});

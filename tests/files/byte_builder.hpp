@@ -13,7 +13,7 @@ namespace quarn::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 class ByteBuilder {
-public:
+  public:
     ByteBuilder& U8(unsigned v) {
         bytes_.push_back(static_cast<std::uint8_t>(v));
         return *this;
@@ -34,7 +34,7 @@ public:
     }
     operator Bytes() const { return bytes_; }
 
-private:
+  private:
     Bytes bytes_;
 };
 

@@ -85,7 +85,8 @@ TEST(ChunkCursor, CountsAreTrustedOnlyWhenTheirRecordsFit) {
 }
 
 TEST(Chunk3ds, FindSkipAndPeekWalkSiblingsForward) {
-    ModelFile file(Concat({Chunk(0xA, {ByteBuilder().U8(1)}), Chunk(0xB, {}), Chunk(0xC, {ByteBuilder().U16(9)})}));
+    ModelFile file(
+        Concat({Chunk(0xA, {ByteBuilder().U8(1)}), Chunk(0xB, {}), Chunk(0xC, {ByteBuilder().U16(9)})}));
     ChunkCursor in(file);
     EXPECT_EQ(PeekChunkId(in), 0xA);
     EXPECT_EQ(in.Position(), 1);
@@ -105,7 +106,8 @@ class Chunk3dsRecords : public testing::SceneTest {};
 TEST_F(Chunk3dsRecords, VectorsSwapYAndZAndFacesSwapTheirLastTwoCorners) {
     const Index m = CreateMesh(0, 0);
     ASSERT_EQ(store().Meshes[m].FirstVertex, 1);
-    ModelFile file(Bytes(ByteBuilder().Vec(1, 2, 3).U16(0).U16(1).U16(2).U16(0xFFFF).U16(0xFFFF).U16(0).U16(9999).U16(0)));
+    ModelFile file(Bytes(
+        ByteBuilder().Vec(1, 2, 3).U16(0).U16(1).U16(2).U16(0xFFFF).U16(0xFFFF).U16(0).U16(9999).U16(0)));
     ChunkCursor in(file);
     EXPECT_EQ(ReadVector3ds(in), (Vector3D{1, 3, 2}));
     const FaceRecord face = ReadFace3ds(in, m);

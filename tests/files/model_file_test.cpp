@@ -57,13 +57,16 @@ TEST(ModelFile, TextWithoutItsZeroByteEndsAtTheEndOfTheFile) {
 
 TEST(ModelFile, TextIsLatin1InTheFileAndUtf8InMemory) {
     ModelFile in(Bytes{0xE9, 'a', 0xFF, 0x00});
-    EXPECT_EQ(in.ReadCString(), "\xC3\xA9" "a\xC3\xBF");  // é a ÿ
+    EXPECT_EQ(in.ReadCString(),
+              "\xC3\xA9"
+              "a\xC3\xBF");  // é a ÿ
 
     ModelFile out;
     EXPECT_TRUE(out.WriteCString("Caf\xC3\xA9"));
     EXPECT_EQ(out.Bytes(), (Bytes{'C', 'a', 'f', 0xE9, 0x00}));
     // A character outside Latin-1, broken UTF-8 and an embedded 0 write nothing.
-    for (const std::string& bad : std::vector<std::string>{"\xE4\xB8\xAD", "ab\xC3", "\xC3(", std::string("a\0b", 3), "\xC4\x80"}) {
+    for (const std::string& bad :
+         std::vector<std::string>{"\xE4\xB8\xAD", "ab\xC3", "\xC3(", std::string("a\0b", 3), "\xC4\x80"}) {
         EXPECT_FALSE(out.WriteCString(bad)) << bad;
         EXPECT_EQ(out.Length(), 5);
     }

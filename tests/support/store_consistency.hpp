@@ -18,7 +18,9 @@ namespace quarn::testing {
 // An empty text when the store is consistent, otherwise the first fault found.
 inline std::string FindStoreInconsistency() {
     const SceneStore& s = Scene();
-    auto rangeOk = [](const SlotRange& r) { return r.First == 1 && r.Count >= 0 && r.Count <= kTableCapacity; };
+    auto rangeOk = [](const SlotRange& r) {
+        return r.First == 1 && r.Count >= 0 && r.Count <= kTableCapacity;
+    };
     if (!rangeOk(s.MeshSlots)) return "mesh slot range is broken";
     if (!rangeOk(s.CameraSlots)) return "camera slot range is broken";
     if (!rangeOk(s.LightSlots)) return "light slot range is broken";
@@ -63,8 +65,9 @@ inline std::string FindStoreInconsistency() {
         std::sort(runs->begin(), runs->end(), [](const Run& a, const Run& b) { return a.first < b.first; });
         for (std::size_t k = 1; k < runs->size(); ++k)
             if ((*runs)[k].first <= (*runs)[k - 1].last)
-                return "meshes " + std::to_string((*runs)[k - 1].mesh) + " and " + std::to_string((*runs)[k].mesh) +
-                       " share " + (runs == &vertexRuns ? "vertex" : "face") + " slots";
+                return "meshes " + std::to_string((*runs)[k - 1].mesh) + " and " +
+                       std::to_string((*runs)[k].mesh) + " share " +
+                       (runs == &vertexRuns ? "vertex" : "face") + " slots";
     }
     return {};
 }
