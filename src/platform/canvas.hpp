@@ -5,6 +5,7 @@
 // window can show them without converting. Every call clips to the image and accepts any 32-bit
 // coordinate, in time that depends only on the visible part.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -27,6 +28,13 @@ struct GradientVertex {
     std::uint16_t blue = 0;
     std::uint16_t alpha = 0;
 };
+
+struct CanvasTextExtent {
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int kDefaultFontPixels = 12;
 
 enum class GradientMode { RectHorizontal = 0, RectVertical = 1, Triangle = 2 };
 
@@ -63,6 +71,9 @@ public:
     // Row-major pixels, Width() per row, 0xFFRRGGBB.
     const std::uint32_t* Pixels() const { return pixels_.data(); }
     std::uint32_t* Pixels() { return pixels_.data(); }
+    // Row y (0 <= y < Height()), Width() pixels.
+    const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
 
     // Device-context state, kept between calls and frames.
     void SetPenColor(std::int32_t packed) { penColor_ = packed; }
@@ -73,7 +84,10 @@ public:
     std::int32_t BrushColor() const { return brushColor_; }
     void SetBrushStyle(int style) { brushStyle_ = style; }
     int BrushStyle() const { return brushStyle_; }
-    void SetRasterMode(int mode) { rasterMode_ = mode; }
+    // A mode outside 1..16 is refused and the previous mode stays, as a device context does.
+    void SetRasterMode(int mode) {
+        if (mode >= 1 && mode <= 16) rasterMode_ = mode;
+    }
     int RasterMode() const { return rasterMode_; }
     CanvasPoint CurrentPosition() const { return position_; }
 
@@ -89,6 +103,7 @@ public:
     // Fills the polygon (alternate rule) with the brush, then outlines it with the pen, both under the
     // raster mode. Shared edges of neighbouring triangles are filled once.
     void Polygon(const CanvasPoint* points, int count);
+    // Sets one pixel to the colour; the raster mode does not apply.
     void SetPixel(std::int32_t x, std::int32_t y, std::int32_t packed);
     // The packed colour at (x, y), or -1 outside the image.
     std::int32_t GetPixel(std::int32_t x, std::int32_t y) const;
@@ -98,16 +113,28 @@ public:
     // Cubic Bezier segments through 1 + 3n points, in the pen colour.
     void PolyBezier(const CanvasPoint* points, int count);
     // Triangles (indices in threes) or rectangles (indices in twos: upper-left, lower-right vertex).
+    // A triangle covers its edges and corners, each corner pixel taking its vertex's colour exactly; a
+    // rectangle leaves out its right and bottom edges. The raster mode does not apply. An index outside
+    // the vertices refuses the whole call.
     void GradientFill(const GradientVertex* vertices, int vertexCount, const std::uint32_t* indices,
                       int primitiveCount, GradientMode mode);
     // UTF-8 text with its top-left corner at (x, y), in the pen colour, transparent background.
+    // Text is blended by glyph coverage and does not use the raster mode.
     void TextOut(std::int32_t x, std::int32_t y, std::string_view utf8);
+    // Width (sum of advances) and line height in pixels that TextOut gives the text; 0, 0 without a font.
+    CanvasTextExtent MeasureText(std::string_view utf8) const;
+    // Font size in pixels per em for TextOut; 12 is the size of a default interface font.
+    void SetFontPixels(int pixels) { fontPixels_ = pixels < 1 ? 1 : (pixels > 512 ? 512 : pixels); }
+    int FontPixels() const { return fontPixels_; }
 
     // PNG files, for tests, diagnostics and the command-line renderer. Throw std::runtime_error on failure.
     void WritePng(const std::string& path) const;
     static Canvas ReadPng(const std::string& path);
 
 private:
+    // Applies the pen colour under the raster mode to the pixels at the given linear indices.
+    void ApplyPenPixels(std::vector<std::uint32_t>& indices, bool removeRepeats);
+
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;
@@ -119,6 +146,13 @@ private:
     CanvasPoint position_;
     std::int32_t backColor_ = 0xFFFFFF;
     std::shared_ptr<const Canvas> background_;
+    int fontPixels_ = kDefaultFontPixels;
+    std::vector<std::uint32_t> penScratch_;  // pixel indices of the pen drawing in progress
 };
+
+// Makes TextOut use the font file at path (a collection's first face); an empty path goes back to the
+// fontconfig search for a font that covers Chinese. Forgets the loaded font and whether its absence was
+// reported.
+void UseCanvasFontFile(const std::string& path);
 
 }  // namespace quarn

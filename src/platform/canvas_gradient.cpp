@@ -1,0 +1,153 @@
+// Gradient fills: triangles with colours interpolated from their corners, and rectangles shading
+// from one vertex's colour to the other's across or down.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "platform/canvas.hpp"
+#include "platform/canvas_raster.hpp"
+#include "platform/raster_ops.hpp"
+
+namespace quarn {
+namespace {
+
+using raster::Int128;
+
+using Channels = std::array<std::int64_t, 3>;  // red, green, blue, 16 bits each
+
+Channels ChannelsOf(const GradientVertex& v) { return {v.red, v.green, v.blue}; }
+
+// A pixel from 16-bit channels: the high byte of each is the 8-bit colour.
+std::uint32_t PixelFromChannels(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return raster::kOpaque | (((red >> 8) & 0xFFu) << 16) | (((green >> 8) & 0xFFu) << 8) | ((blue >> 8) & 0xFFu);
+}
+
+// The channels of a triangle at lattice points, from exact barycentric weights.
+class TriangleShade {
+public:
+    TriangleShade(const GradientVertex* v0, const GradientVertex* v1, const GradientVertex* v2)
+        : corners_{v0, v1, v2} {
+        area_ = static_cast<double>(EdgeWeight(*v1, *v2, v0->x, v0->y));
+    }
+
+    // Channels at (x, y) as doubles in 0..65535.
+    std::array<double, 3> At(std::int64_t x, std::int64_t y) const {
+        std::array<double, 3> sum{};
+        for (int i = 0; i < 3; ++i) {
+            const double weight =
+                static_cast<double>(EdgeWeight(*corners_[(i + 1) % 3], *corners_[(i + 2) % 3], x, y));
+            const Channels c = ChannelsOf(*corners_[i]);
+            for (int k = 0; k < 3; ++k) sum[k] += weight * static_cast<double>(c[k]);
+        }
+        for (double& channel : sum) channel = std::clamp(channel / area_, 0.0, 65535.0);
+        return sum;
+    }
+
+private:
+    // Twice the signed area of (a, b, p): the weight of the corner opposite the edge a-b.
+    static Int128 EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x, std::int64_t y) {
+        return Int128{std::int64_t{b.x} - a.x} * (y - a.y) - Int128{std::int64_t{b.y} - a.y} * (x - a.x);
+    }
+
+    std::array<const GradientVertex*, 3> corners_;
+    double area_;
+};
+
+void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const GradientVertex* v1,
+                          const GradientVertex* v2) {
+    const CanvasPoint corners[3] = {{v0->x, v0->y}, {v1->x, v1->y}, {v2->x, v2->y}};
+    const TriangleShade shade(v0, v1, v2);
+    raster::ScanClosedTriangle(corners, canvas.Width(), canvas.Height(), [&](int y, int x0, int x1) {
+        // Exact channels at both ends of the span, 16.16 fixed-point steps between them.
+        constexpr double kOne = 65536.0;
+        const std::array<double, 3> first = shade.At(x0, y);
+        const std::array<double, 3> last = shade.At(x1 - 1, y);
+        const int steps = std::max(x1 - x0 - 1, 1);
+        std::array<std::int64_t, 3> value{};
+        std::array<std::int64_t, 3> step{};
+        for (int k = 0; k < 3; ++k) {
+            value[k] = std::llround(first[k] * kOne) + 0x8000;  // the half rounds to the nearest channel value
+            step[k] = std::llround((last[k] - first[k]) * kOne / steps);
+        }
+        std::uint32_t* row = canvas.Row(y);
+        for (int x = x0; x < x1; ++x) {
+            row[x] = PixelFromChannels(static_cast<std::uint32_t>(value[0] >> 16),
+                                       static_cast<std::uint32_t>(value[1] >> 16),
+                                       static_cast<std::uint32_t>(value[2] >> 16));
+            for (int k = 0; k < 3; ++k) value[k] += step[k];
+        }
+    });
+}
+
+// Channels at position p between the vertex at a (colour ca) and the one at b (colour cb), rounded.
+Channels Interpolate(std::int64_t p, std::int64_t a, std::int64_t b, const Channels& ca, const Channels& cb) {
+    Channels result{};
+    std::int64_t span = b - a;
+    std::int64_t offset = p - a;
+    if (span < 0) {
+        span = -span;
+        offset = -offset;
+    }
+    for (int k = 0; k < 3; ++k) {
+        const Int128 numerator = Int128{2} * (cb[k] - ca[k]) * offset + span;
+        result[k] = std::clamp<std::int64_t>(
+            ca[k] + static_cast<std::int64_t>(raster::FloorDiv(numerator, Int128{2} * span)), 0, 0xFFFF);
+    }
+    return result;
+}
+
+std::uint32_t PixelFrom(const Channels& c) {
+    return PixelFromChannels(static_cast<std::uint32_t>(c[0]), static_cast<std::uint32_t>(c[1]),
+                             static_cast<std::uint32_t>(c[2]));
+}
+
+// The rectangle between the two vertices, right and bottom edges left out.
+void FillGradientRect(Canvas& canvas, const GradientVertex& a, const GradientVertex& b, bool horizontal) {
+    const std::int64_t left = std::max<std::int64_t>(std::min(a.x, b.x), 0);
+    const std::int64_t right = std::min<std::int64_t>(std::max(a.x, b.x), canvas.Width());
+    const std::int64_t top = std::max<std::int64_t>(std::min(a.y, b.y), 0);
+    const std::int64_t bottom = std::min<std::int64_t>(std::max(a.y, b.y), canvas.Height());
+    if (left >= right || top >= bottom) return;
+    const Channels ca = ChannelsOf(a);
+    const Channels cb = ChannelsOf(b);
+    if (horizontal) {
+        // One row of colours, copied to every row.
+        std::uint32_t* first = canvas.Row(static_cast<int>(top)) + left;
+        for (std::int64_t x = left; x < right; ++x) first[x - left] = PixelFrom(Interpolate(x, a.x, b.x, ca, cb));
+        for (std::int64_t y = top + 1; y < bottom; ++y) {
+            std::copy(first, first + (right - left), canvas.Row(static_cast<int>(y)) + left);
+        }
+    } else {
+        for (std::int64_t y = top; y < bottom; ++y) {
+            std::uint32_t* row = canvas.Row(static_cast<int>(y));
+            std::fill(row + left, row + right, PixelFrom(Interpolate(y, a.y, b.y, ca, cb)));
+        }
+    }
+}
+
+}  // namespace
+
+void Canvas::GradientFill(const GradientVertex* vertices, int vertexCount, const std::uint32_t* indices,
+                          int primitiveCount, GradientMode mode) {
+    if (vertices == nullptr || indices == nullptr || vertexCount <= 0 || primitiveCount <= 0) return;
+    const bool triangles = mode == GradientMode::Triangle;
+    if (!triangles && mode != GradientMode::RectHorizontal && mode != GradientMode::RectVertical) return;
+    const int perPrimitive = triangles ? 3 : 2;
+    // Like the device context, refuse the whole call when any index is out of range.
+    const std::size_t indexCount = static_cast<std::size_t>(primitiveCount) * perPrimitive;
+    for (std::size_t i = 0; i < indexCount; ++i) {
+        if (indices[i] >= static_cast<std::uint32_t>(vertexCount)) return;
+    }
+    if (pixels_.empty()) return;
+    for (std::size_t i = 0; i < indexCount; i += perPrimitive) {
+        if (triangles) {
+            FillGradientTriangle(*this, &vertices[indices[i]], &vertices[indices[i + 1]], &vertices[indices[i + 2]]);
+        } else {
+            FillGradientRect(*this, vertices[indices[i]], vertices[indices[i + 1]],
+                             mode == GradientMode::RectHorizontal);
+        }
+    }
+}
+
+}  // namespace quarn
