@@ -22,7 +22,9 @@ void CheckSize(int width, int height) {
 
 }  // namespace
 
-Canvas::Canvas(int width, int height) { Resize(width, height); }
+Canvas::Canvas(int width, int height) {
+    Resize(width, height);
+}
 
 void Canvas::Resize(int width, int height) {
     width = std::max(width, 0);
@@ -41,11 +43,17 @@ void Canvas::Resize(int width, int height) {
 }
 
 void Canvas::Clear() {
-    std::fill(pixels_.begin(), pixels_.end(), PixelFromColor(backColor_));
-    if (!background_ || background_.get() == this) return;
-    const int copyWidth = std::min(width_, background_->Width());
-    const int copyHeight = std::min(height_, background_->Height());
-    for (int y = 0; y < copyHeight; ++y) std::copy_n(background_->Row(y), copyWidth, Row(y));
+    const std::uint32_t back = PixelFromColor(backColor_);
+    const bool hasPicture = background_ && background_.get() != this;
+    // One pass: rows under the picture take its pixels, the rest of each row the back colour.
+    const int pictureWidth = hasPicture ? std::min(width_, background_->Width()) : 0;
+    const int pictureHeight = hasPicture ? std::min(height_, background_->Height()) : 0;
+    for (int y = 0; y < pictureHeight; ++y) {
+        std::uint32_t* row = Row(y);
+        std::copy_n(background_->Row(y), pictureWidth, row);
+        std::fill(row + pictureWidth, row + width_, back);
+    }
+    std::fill(pixels_.begin() + static_cast<std::ptrdiff_t>(pictureHeight) * width_, pixels_.end(), back);
 }
 
 void Canvas::SetPixel(std::int32_t x, std::int32_t y, std::int32_t packed) {

@@ -43,6 +43,7 @@ inline constexpr int kPenSolid = 0;
 inline constexpr int kPenNone = 5;
 inline constexpr int kBrushSolid = 0;
 inline constexpr int kBrushHollow = 1;
+// Any other pen style draws a solid pen, any other brush style a solid brush.
 
 // The sixteen binary raster operations 1..16 (13 copy, 15 merge, 6 invert, 5 pen AND NOT screen).
 inline constexpr int kRopBlack = 1;
@@ -64,7 +65,8 @@ public:
     Canvas() = default;
     Canvas(int width, int height);
 
-    // Changes the size, keeping the pixels that still fit; new pixels get the back colour.
+    // Changes the size, keeping the pixels that still fit; new pixels get the back colour. Negative
+    // sizes count as 0; more than 2^28 pixels throws std::length_error.
     void Resize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -101,7 +103,8 @@ public:
     void Clear();
 
     // Fills the polygon (alternate rule) with the brush, then outlines it with the pen, both under the
-    // raster mode. Shared edges of neighbouring triangles are filled once.
+    // raster mode. Shared edges of neighbouring triangles are filled once; the fill leaves out right and
+    // bottom edges, which the pen covers when there is one. The outline touches each of its pixels once.
     void Polygon(const CanvasPoint* points, int count);
     // Sets one pixel to the colour; the raster mode does not apply.
     void SetPixel(std::int32_t x, std::int32_t y, std::int32_t packed);
@@ -119,7 +122,7 @@ public:
     void GradientFill(const GradientVertex* vertices, int vertexCount, const std::uint32_t* indices,
                       int primitiveCount, GradientMode mode);
     // UTF-8 text with its top-left corner at (x, y), in the pen colour, transparent background.
-    // Text is blended by glyph coverage and does not use the raster mode.
+    // Glyphs are two-level, so text pixels are exactly the pen colour; the raster mode does not apply.
     void TextOut(std::int32_t x, std::int32_t y, std::string_view utf8);
     // Width (sum of advances) and line height in pixels that TextOut gives the text; 0, 0 without a font.
     CanvasTextExtent MeasureText(std::string_view utf8) const;

@@ -16,14 +16,18 @@ using raster::Int128;
 
 using Channels = std::array<std::int64_t, 3>;  // red, green, blue, 16 bits each
 
-Channels ChannelsOf(const GradientVertex& v) { return {v.red, v.green, v.blue}; }
+Channels ChannelsOf(const GradientVertex& v) {
+    return {v.red, v.green, v.blue};
+}
 
 // A pixel from 16-bit channels: the high byte of each is the 8-bit colour.
 std::uint32_t PixelFromChannels(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
-    return raster::kOpaque | (((red >> 8) & 0xFFu) << 16) | (((green >> 8) & 0xFFu) << 8) | ((blue >> 8) & 0xFFu);
+    return raster::kOpaque | (((red >> 8) & 0xFFu) << 16) | (((green >> 8) & 0xFFu) << 8) |
+           ((blue >> 8) & 0xFFu);
 }
 
-// The channels of a triangle at lattice points, from exact barycentric weights.
+// The channels of a triangle at lattice points, from barycentric weights computed exactly in
+// integers and divided in doubles.
 class TriangleShade {
 public:
     TriangleShade(const GradientVertex* v0, const GradientVertex* v1, const GradientVertex* v2)
@@ -46,7 +50,8 @@ public:
 
 private:
     // Twice the signed area of (a, b, p): the weight of the corner opposite the edge a-b.
-    static Int128 EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x, std::int64_t y) {
+    static Int128 EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x,
+                             std::int64_t y) {
         return Int128{std::int64_t{b.x} - a.x} * (y - a.y) - Int128{std::int64_t{b.y} - a.y} * (x - a.x);
     }
 
@@ -59,7 +64,8 @@ void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const Gradie
     const CanvasPoint corners[3] = {{v0->x, v0->y}, {v1->x, v1->y}, {v2->x, v2->y}};
     const TriangleShade shade(v0, v1, v2);
     raster::ScanClosedTriangle(corners, canvas.Width(), canvas.Height(), [&](int y, int x0, int x1) {
-        // Exact channels at both ends of the span, 16.16 fixed-point steps between them.
+        // Channels computed at both ends of the span, 16.16 fixed-point steps between them. The added
+        // half makes the final shift round to the nearest channel value.
         constexpr double kOne = 65536.0;
         const std::array<double, 3> first = shade.At(x0, y);
         const std::array<double, 3> last = shade.At(x1 - 1, y);
@@ -67,7 +73,7 @@ void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const Gradie
         std::array<std::int64_t, 3> value{};
         std::array<std::int64_t, 3> step{};
         for (int k = 0; k < 3; ++k) {
-            value[k] = std::llround(first[k] * kOne) + 0x8000;  // the half rounds to the nearest channel value
+            value[k] = std::llround(first[k] * kOne) + 0x8000;
             step[k] = std::llround((last[k] - first[k]) * kOne / steps);
         }
         std::uint32_t* row = canvas.Row(y);
@@ -114,7 +120,8 @@ void FillGradientRect(Canvas& canvas, const GradientVertex& a, const GradientVer
     if (horizontal) {
         // One row of colours, copied to every row.
         std::uint32_t* first = canvas.Row(static_cast<int>(top)) + left;
-        for (std::int64_t x = left; x < right; ++x) first[x - left] = PixelFrom(Interpolate(x, a.x, b.x, ca, cb));
+        for (std::int64_t x = left; x < right; ++x)
+            first[x - left] = PixelFrom(Interpolate(x, a.x, b.x, ca, cb));
         for (std::int64_t y = top + 1; y < bottom; ++y) {
             std::copy(first, first + (right - left), canvas.Row(static_cast<int>(y)) + left);
         }
@@ -142,7 +149,8 @@ void Canvas::GradientFill(const GradientVertex* vertices, int vertexCount, const
     if (pixels_.empty()) return;
     for (std::size_t i = 0; i < indexCount; i += perPrimitive) {
         if (triangles) {
-            FillGradientTriangle(*this, &vertices[indices[i]], &vertices[indices[i + 1]], &vertices[indices[i + 2]]);
+            FillGradientTriangle(*this, &vertices[indices[i]], &vertices[indices[i + 1]],
+                                 &vertices[indices[i + 2]]);
         } else {
             FillGradientRect(*this, vertices[indices[i]], vertices[indices[i + 1]],
                              mode == GradientMode::RectHorizontal);

@@ -51,7 +51,7 @@ void AppendLinePixels(CanvasPoint a, CanvasPoint b, int width, int height, std::
     if (low > high) return;
 
     // The minor coordinate at m, measured from the end with the smaller major coordinate so that both
-    // drawing directions round alike: n(m) = startN + ceil((2 (m - startM) slope - run) / (2 run)).
+    // drawing directions round alike: n(m) = startN + ceil((2 (m - startM) rise - run) / (2 run)).
     const CanvasPoint start = forward ? a : b;
     const CanvasPoint end = forward ? b : a;
     const std::int64_t startM = major(start);
@@ -63,8 +63,15 @@ void AppendLinePixels(CanvasPoint a, CanvasPoint b, int width, int height, std::
         return startN + static_cast<std::int64_t>(CeilDiv(numerator(m), Int128{2} * run));
     };
 
-    // n(m) is monotonic, so the visible part is one interval of m.
-    if (rise >= 0) {
+    // n(m) is monotonic, so the visible part is one interval of m; a line that starts and ends inside
+    // is visible throughout.
+    const auto visible = [&](std::int64_t m) {
+        const std::int64_t n = minorAt(m);
+        return n >= 0 && n < minorLimit;
+    };
+    if (visible(low) && visible(high)) {
+        // nothing to cut
+    } else if (rise >= 0) {
         low = FirstWhere(low, high, [&](std::int64_t m) { return minorAt(m) >= 0; });
         high = FirstWhere(low, high, [&](std::int64_t m) { return minorAt(m) >= minorLimit; }) - 1;
     } else {
@@ -76,7 +83,6 @@ void AppendLinePixels(CanvasPoint a, CanvasPoint b, int width, int height, std::
     CeilStepper n;
     n.Start(numerator(low), 2 * run, 2 * rise);
     const auto rowWidth = static_cast<std::uint32_t>(width);
-    out.reserve(out.size() + static_cast<std::size_t>(high - low + 1));
     for (std::int64_t m = low; m <= high; ++m, n.Advance()) {
         const auto mm = static_cast<std::uint32_t>(m);
         const auto nn = static_cast<std::uint32_t>(startN + n.value);
@@ -91,7 +97,9 @@ struct CurvePoint {
     double y;
 };
 
-CurvePoint Midpoint(CurvePoint a, CurvePoint b) { return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5}; }
+CurvePoint Midpoint(CurvePoint a, CurvePoint b) {
+    return {(a.x + b.x) * 0.5, (a.y + b.y) * 0.5};
+}
 
 CanvasPoint RoundToCanvas(CurvePoint p) {
     constexpr double kLow = std::numeric_limits<std::int32_t>::min();
@@ -141,7 +149,9 @@ void FlattenBezier(const CanvasPoint p[4], int width, int height, std::vector<Ca
 
 }  // namespace raster
 
-void Canvas::MoveToEx(std::int32_t x, std::int32_t y) { position_ = {x, y}; }
+void Canvas::MoveToEx(std::int32_t x, std::int32_t y) {
+    position_ = {x, y};
+}
 
 void Canvas::LineTo(std::int32_t x, std::int32_t y) {
     const CanvasPoint from = position_;

@@ -5,8 +5,8 @@
 // 64-bit values and 128-bit products, so every 32-bit coordinate works and the work done depends on
 // the visible part only.
 //
-// Fill rule: a row y meets an edge when the edge's lower end lies at or above y and its upper end
-// below it (half-open in y, horizontal edges never meet a row). Within a row, pixel x is inside when
+// Fill rule: an edge from row ya down to row yb > ya meets the rows ya <= y < yb (its upper end
+// counts, its lower end does not; horizontal edges meet no row). Within a row, pixel x is inside when
 // an odd number of crossings lie at or left of x. So points on a left or top edge belong to the shape,
 // points on a right or bottom edge do not, and shapes sharing an edge cover each pixel once.
 
@@ -20,33 +20,43 @@ namespace quarn::raster {
 
 __extension__ typedef __int128 Int128;
 
+// True when v fits in 63 bits; 64-bit division is much faster than 128-bit division.
+inline bool IsNarrow(Int128 v) {
+    constexpr Int128 kLimit = Int128{1} << 62;
+    return v > -kLimit && v < kLimit;
+}
+
 // floor(a / b) and ceil(a / b) for b > 0.
 inline Int128 FloorDiv(Int128 a, Int128 b) {
+    if (IsNarrow(a) && IsNarrow(b)) {
+        const auto a64 = static_cast<std::int64_t>(a);
+        const auto b64 = static_cast<std::int64_t>(b);
+        const std::int64_t q = a64 / b64;
+        return (a64 % b64 != 0 && a64 < 0) ? q - 1 : q;
+    }
     const Int128 q = a / b;
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
-inline Int128 CeilDiv(Int128 a, Int128 b) {
-    const Int128 q = a / b;
-    return (a % b != 0 && a > 0) ? q + 1 : q;
-}
+inline Int128 CeilDiv(Int128 a, Int128 b) { return -FloorDiv(-a, b); }
 
-// Follows ceil(n / den) while n grows by a fixed step, without dividing. The caller guarantees that
-// the quotients fit in 64 bits and that den and |step| stay below 2^62.
+// Follows ceil(n / den) while n grows by a fixed step, without dividing at each step. The caller
+// guarantees that the quotients fit in 64 bits and that den and |step| stay below 2^62. Start sets
+// every member.
 struct CeilStepper {
-    std::int64_t value = 0;  // ceil(n / den)
-    std::int64_t rest = 0;   // value * den - n, in [0, den)
-    std::int64_t den = 1;
-    std::int64_t stepValue = 0;
-    std::int64_t stepRest = 0;
+    std::int64_t value;  // ceil(n / den)
+    std::int64_t rest;   // value * den - n, in [0, den)
+    std::int64_t den;
+    std::int64_t stepValue;
+    std::int64_t stepRest;
 
     void Start(Int128 n, std::int64_t denominator, std::int64_t step) {
         den = denominator;
-        const Int128 q = CeilDiv(n, den);
+        const Int128 q = n == 0 ? 0 : CeilDiv(n, den);
         value = static_cast<std::int64_t>(q);
         rest = static_cast<std::int64_t>(q * den - n);
-        const Int128 sq = CeilDiv(step, den);
-        stepValue = static_cast<std::int64_t>(sq);
-        stepRest = static_cast<std::int64_t>(sq * den - step);
+        const Int128 stepQuotient = CeilDiv(step, den);
+        stepValue = static_cast<std::int64_t>(stepQuotient);
+        stepRest = static_cast<std::int64_t>(stepQuotient * den - step);
     }
     // floor(n / den).
     std::int64_t Floor() const { return rest == 0 ? value : value - 1; }
@@ -64,8 +74,8 @@ struct CeilStepper {
 class SpanSink {
 public:
     template <class Fn>
-        requires(!std::is_same_v<std::remove_cvref_t<Fn>, SpanSink>)
-    SpanSink(Fn&& fn)  // NOLINT(google-explicit-constructor): passed in place like a lambda
+    requires(!std::is_same_v<std::remove_cvref_t<Fn>, SpanSink>)
+        SpanSink(Fn&& fn)  // NOLINT(google-explicit-constructor): passed in place like a lambda
         : object_(const_cast<void*>(static_cast<const void*>(&fn))),
           call_([](void* object, int y, int x0, int x1) {
               (*static_cast<std::remove_reference_t<Fn>*>(object))(y, x0, x1);

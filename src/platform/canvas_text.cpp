@@ -1,4 +1,4 @@
-// Text: glyphs rendered by FreeType from a font that fontconfig finds, blended in the pen colour.
+// Text: glyphs rendered by FreeType from a font that fontconfig finds, drawn in the pen colour.
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -185,9 +185,11 @@ private:
         glyphs_.clear();
     }
 
+    // Two-level glyphs, as an interface font at this size is drawn: every text pixel is exactly the pen
+    // colour, whatever lies under it. Embedded grey bitmaps are blended by coverage.
     Glyph Render(char32_t code) {
         Glyph glyph;
-        if (FT_Load_Char(face_, code, FT_LOAD_RENDER) != 0) return glyph;
+        if (FT_Load_Char(face_, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
         const FT_GlyphSlot slot = face_->glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
         glyph.left = slot->bitmap_left;
@@ -222,7 +224,9 @@ private:
     std::unordered_map<std::uint64_t, Glyph> glyphs_;
 };
 
-bool IsControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
+bool IsControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
 
 // Mixes pen into screen by coverage (0..255), channel by channel.
 std::uint32_t Blend(std::uint32_t screen, std::uint32_t pen, std::uint32_t coverage) {
@@ -256,7 +260,9 @@ void DrawGlyph(Canvas& canvas, const Glyph& glyph, std::int64_t left, std::int64
 
 }  // namespace
 
-void UseCanvasFontFile(const std::string& path) { TextFont::Instance().UseFile(path); }
+void UseCanvasFontFile(const std::string& path) {
+    TextFont::Instance().UseFile(path);
+}
 
 void Canvas::TextOut(std::int32_t x, std::int32_t y, std::string_view utf8) {
     if (utf8.empty()) return;

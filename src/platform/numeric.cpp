@@ -1,6 +1,5 @@
 #include "platform/numeric.hpp"
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -48,11 +47,9 @@ double CheckedDivide(double a, double b) {
     return q;
 }
 
-float StoreFloat(double value) {
+void ThrowUnstorableFloat(double value) {
     if (std::isnan(value)) throw ArithmeticError("Invalid floating-point operation");
-    const float f = static_cast<float>(value);
-    if (std::isinf(f)) throw ArithmeticError("Floating-point overflow");
-    return f;
+    throw ArithmeticError("Floating-point overflow");
 }
 
 }  // namespace quarn

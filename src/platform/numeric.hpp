@@ -20,7 +20,15 @@ Index ToInt16(long long value);
 // a / b, throwing when b is zero or the result is not finite.
 double CheckedDivide(double a, double b);
 
-// Rounds a double to the float it is stored as; throws on overflow or NaN.
-float StoreFloat(double value);
+// Throws the ArithmeticError for a value that cannot be stored as a float.
+[[noreturn]] void ThrowUnstorableFloat(double value);
+
+// Rounds a double to the float it is stored as; throws on overflow or NaN. Inline: every stored
+// coordinate and colour factor of a frame passes through here.
+inline float StoreFloat(double value) {
+    const float f = static_cast<float>(value);
+    if (!(f - f == 0.0f)) ThrowUnstorableFloat(value);  // false exactly for infinities and NaN
+    return f;
+}
 
 }  // namespace quarn

@@ -16,8 +16,8 @@ struct Rop2 {
     static_assert(Mode >= 1 && Mode <= 16);
     static constexpr unsigned kTable = Mode - 1;
     // True when the result does not depend on the screen (black, white, pen, inverted pen).
-    static constexpr bool kIgnoresScreen = ((kTable & 1u) != 0) == ((kTable & 2u) != 0) &&
-                                           ((kTable & 4u) != 0) == ((kTable & 8u) != 0);
+    static constexpr bool kIgnoresScreen =
+        ((kTable & 1u) != 0) == ((kTable & 2u) != 0) && ((kTable & 4u) != 0) == ((kTable & 8u) != 0);
     static constexpr bool kKeepsScreen = kTable == 0b1010u;
 
     static constexpr std::uint32_t Apply(std::uint32_t screen, std::uint32_t pen) {
@@ -44,6 +44,7 @@ struct Rop2 {
 // Calls fn(Rop2<mode>{}) and returns its result; a mode outside 1..16 leaves the screen unchanged.
 template <class Fn>
 decltype(auto) WithRop2(int mode, Fn&& fn) {
+    // clang-format off
     switch (mode) {
         case 1: return fn(Rop2<1>{});
         case 2: return fn(Rop2<2>{});
@@ -62,6 +63,7 @@ decltype(auto) WithRop2(int mode, Fn&& fn) {
         case 16: return fn(Rop2<16>{});
         default: return fn(Rop2<11>{});
     }
+    // clang-format on
 }
 
 }  // namespace quarn::raster

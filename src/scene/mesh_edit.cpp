@@ -1,5 +1,7 @@
 #include "scene/mesh_edit.hpp"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -47,7 +49,10 @@ bool CloserThanWeldDistance(const Vector3D& a, const Vector3D& b) {
     return VectorDistance(a, b) < kWeldDistance;
 }
 
-void WeldVertices(int mesh) {
+// The weld by direct scan: for n from the last vertex down, the first vertex i in ascending order that
+// lies within the weld distance of n is removed in favour of n. When i lies below n the survivor moves
+// to n - 1, which the loop examines next, so clusters of three or more collapse into one.
+void WeldVerticesByScan(int mesh) {
     SceneStore& s = Scene();
     for (int n = RangeLast(s.Meshes[mesh].FirstVertex, s.Meshes[mesh].VertexCount); n >= s.Meshes[mesh].FirstVertex;
          --n) {
@@ -56,12 +61,163 @@ void WeldVertices(int mesh) {
         const Vector3D point = s.Vertices[n];
         for (int i = first; i <= last; ++i) {
             if (i != n && CloserThanWeldDistance(s.Vertices[i], point)) {
-                // When i is below n the survivor moves to n - 1, which the loop examines next.
                 RemoveVertex(i, n);
                 break;
             }
         }
     }
+}
+
+// Grid cells four weld distances wide: two vertices that weld differ by less than one weld distance on
+// every axis, a quarter of a cell. So on each axis a vertex can only have partners in its own cell or,
+// near its lower edge, the one below, or near its upper edge, the one above; a vertex in the middle of
+// its cell on every axis looks in its own cell only.
+constexpr double kWeldCell = 4.0 * kWeldDistance;
+
+struct WeldCell {
+    long long x, y, z;
+    friend auto operator<=>(const WeldCell&, const WeldCell&) = default;
+};
+
+// A vertex filed under its cell; sorting puts each cell's vertices together in ascending order.
+struct WeldCellEntry {
+    WeldCell cell;
+    int id;
+    friend auto operator<=>(const WeldCellEntry&, const WeldCellEntry&) = default;
+};
+
+// A cell coordinate and the neighbouring cell on that axis that can hold partners (-1, +1, or 0 for none).
+struct CellSpan {
+    long long cell;
+    long long neighbour;
+};
+
+CellSpan WeldCellSpan(float c) {
+    // Far-out coordinates share clamped cells; the exact distance test still decides.
+    const double scaled = std::clamp(double(c) / kWeldCell, -1e15, 1e15);
+    const double cell = std::floor(scaled);
+    const double within = scaled - cell;  // a partner lies less than 0.25 (plus rounding) away
+    return {static_cast<long long>(cell), within < 0.3 ? -1 : within > 0.7 ? 1 : 0};
+}
+
+// True when the grid weld can stand in for the scan: every coordinate is finite (the scan raises an
+// arithmetic error on the others part-way) and no other mesh's run overlaps this one (the scan's
+// RemoveVertex would act on that mesh).
+bool GridWeldApplies(int mesh) {
+    const SceneStore& s = Scene();
+    const MeshRecord& m = s.Meshes[mesh];
+    const int first = m.FirstVertex;
+    const int last = RangeLast(first, m.VertexCount);
+    for (int v = first; v <= last; ++v) {
+        const Vector3D& p = s.Vertices[v];
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) return false;
+    }
+    for (int i = s.MeshSlots.First; i <= RangeLast(s.MeshSlots); ++i) {
+        if (i == mesh) continue;
+        const MeshRecord& other = s.Meshes[i];
+        const bool overlaps = other.FirstVertex <= last && RangeLast(other.FirstVertex, other.VertexCount) >= first;
+        if (other.VertexCount > 0 && overlaps) return false;
+    }
+    return true;
+}
+
+// The same weld as WeldVerticesByScan, found through a grid of cells instead of a scan of every vertex
+// per vertex, then applied in one pass over the vertices and the faces. Vertices are named by their
+// place in the original run (their order never changes); `into[u]` is the vertex u was welded into.
+void WeldVerticesByGrid(int mesh) {
+    SceneStore& s = Scene();
+    MeshRecord& m = s.Meshes[mesh];
+    const int first = m.FirstVertex;
+    const int count = m.VertexCount;
+    std::vector<Vector3D> points(static_cast<std::size_t>(count));
+    std::vector<std::array<CellSpan, 3>> spans(static_cast<std::size_t>(count));
+    std::vector<WeldCellEntry> byCell(static_cast<std::size_t>(count));  // sorted by cell, then ascending id
+    for (int id = 0; id < count; ++id) {
+        const Vector3D p = s.Vertices[first + id];
+        const auto k = static_cast<std::size_t>(id);
+        points[k] = p;
+        spans[k] = {WeldCellSpan(p.x), WeldCellSpan(p.y), WeldCellSpan(p.z)};
+        byCell[k] = {{spans[k][0].cell, spans[k][1].cell, spans[k][2].cell}, id};
+    }
+    std::sort(byCell.begin(), byCell.end());
+    constexpr int kAlive = -1;
+    std::vector<int> into(static_cast<std::size_t>(count), kAlive);
+    const auto alive = [&](int id) { return into[static_cast<std::size_t>(id)] == kAlive; };
+
+    // The lowest living vertex other than v within the weld distance of v, or -1.
+    const auto lowestNeighbour = [&](int v) {
+        const std::array<CellSpan, 3>& span = spans[static_cast<std::size_t>(v)];
+        const Vector3D& point = points[static_cast<std::size_t>(v)];
+        int lowest = -1;
+        for (int corner = 0; corner < 8; ++corner) {
+            if (((corner & 1) && span[0].neighbour == 0) || ((corner & 2) && span[1].neighbour == 0) ||
+                ((corner & 4) && span[2].neighbour == 0))
+                continue;
+            const WeldCell cell{span[0].cell + ((corner & 1) ? span[0].neighbour : 0),
+                                span[1].cell + ((corner & 2) ? span[1].neighbour : 0),
+                                span[2].cell + ((corner & 4) ? span[2].neighbour : 0)};
+            auto it = std::lower_bound(byCell.begin(), byCell.end(), WeldCellEntry{cell, -1});
+            for (; it != byCell.end() && it->cell == cell; ++it) {
+                if (lowest != -1 && it->id >= lowest) break;
+                const Vector3D& candidate = points[static_cast<std::size_t>(it->id)];
+                if (it->id != v && alive(it->id) && CloserThanWeldDistance(candidate, point)) {
+                    lowest = it->id;
+                    break;
+                }
+            }
+        }
+        return lowest;
+    };
+
+    int removed = 0;
+    for (int v = count - 1; v >= 0;) {
+        if (!alive(v)) {
+            --v;
+            continue;
+        }
+        const int u = lowestNeighbour(v);
+        if (u == -1) {
+            --v;
+            continue;
+        }
+        into[static_cast<std::size_t>(u)] = v;
+        ++removed;
+        if (u > v) --v;  // a survivor below its partner is done; one above it is examined again
+    }
+    if (removed == 0) return;
+
+    std::vector<Index> finalIndex(static_cast<std::size_t>(count));
+    int next = first;
+    for (int id = 0; id < count; ++id)
+        if (alive(id)) finalIndex[static_cast<std::size_t>(id)] = static_cast<Index>(next++);
+    for (int id = 0; id < count; ++id) {
+        int root = id;
+        while (!alive(root)) root = into[static_cast<std::size_t>(root)];
+        finalIndex[static_cast<std::size_t>(id)] = finalIndex[static_cast<std::size_t>(root)];
+    }
+    for (int id = 0; id < count; ++id)
+        if (alive(id)) s.Vertices[finalIndex[static_cast<std::size_t>(id)]] = points[static_cast<std::size_t>(id)];
+    for (int v = next; v < first + count; ++v) s.Vertices[v] = Vector3D{};
+
+    // Corners in the run follow their vertex; corners above it move down with every removal.
+    const int last = first + count - 1;
+    for (int f = m.FirstFace; f <= RangeLast(m.FirstFace, m.FaceCount); ++f) {
+        FaceRecord& face = s.Faces[f];
+        for (Index* corner : {&face.VertexA, &face.VertexB, &face.VertexC}) {
+            if (*corner >= first && *corner <= last)
+                *corner = finalIndex[static_cast<std::size_t>(*corner - first)];
+            else if (*corner > last)
+                *corner = static_cast<Index>(*corner - removed);
+        }
+    }
+    m.VertexCount = static_cast<Index>(count - removed);
+}
+
+void WeldVertices(int mesh) {
+    if (GridWeldApplies(mesh))
+        WeldVerticesByGrid(mesh);
+    else
+        WeldVerticesByScan(mesh);
 }
 
 void RemoveUnreferencedVertices(int mesh) {

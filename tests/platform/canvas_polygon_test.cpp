@@ -27,7 +27,8 @@ void ExpectEachPixelFilledOnce(const std::vector<std::vector<CanvasPoint>>& poly
         canvas->SetPenStyle(kPenNone);
         canvas->SetBrushColor(0x000001);
         canvas->SetRasterMode(canvas == &once ? 7 : kRopCopyPen);
-        for (const auto& polygon : polygons) canvas->Polygon(polygon.data(), static_cast<int>(polygon.size()));
+        for (const auto& polygon : polygons)
+            canvas->Polygon(polygon.data(), static_cast<int>(polygon.size()));
     }
     const auto hit = PixelsNotOf(copied, kBlack);
     EXPECT_EQ(PixelsNotOf(once, kBlack), hit) << "a pixel was filled twice";
@@ -58,9 +59,11 @@ TEST(CanvasPolygon, TwoTrianglesSplittingARectangleInvertEachPixelOnce) {
 }
 
 TEST(CanvasPolygon, TheOutlineTouchesEachPixelOnceAndInvertingTwiceRestores) {
-    const std::vector<std::vector<CanvasPoint>> triangles = {
-        {{3, 3}, {40, 9}, {12, 30}}, {{0, 0}, {30, 1}, {30, 0}}, {{5, 5}, {6, 30}, {5, 31}},
-        {{-20, 10}, {60, 12}, {20, 50}}, {{10, 10}, {10, 10}, {20, 20}}};
+    const std::vector<std::vector<CanvasPoint>> triangles = {{{3, 3}, {40, 9}, {12, 30}},
+                                                             {{0, 0}, {30, 1}, {30, 0}},
+                                                             {{5, 5}, {6, 30}, {5, 31}},
+                                                             {{-20, 10}, {60, 12}, {20, 50}},
+                                                             {{10, 10}, {10, 10}, {20, 20}}};
     for (const auto& triangle : triangles) {
         Canvas xored = MakeCanvas(48, 40, kBlack);
         Canvas copied = MakeCanvas(48, 40, kBlack);
@@ -95,7 +98,8 @@ TEST(CanvasPolygon, PenAndBrushFollowTheirStyles) {
         for (int x = 0; x < 8; ++x) {
             const bool inBox = x >= 1 && x <= 5 && y >= 1 && y <= 5;
             const bool onBorder = inBox && (x == 1 || x == 5 || y == 1 || y == 5);
-            EXPECT_EQ(canvas.GetPixel(x, y), onBorder ? 0x0000FF : (inBox ? 0x00FF00 : kBlack)) << x << "," << y;
+            EXPECT_EQ(canvas.GetPixel(x, y), onBorder ? 0x0000FF : (inBox ? 0x00FF00 : kBlack))
+                << x << "," << y;
         }
     }
     // Hollow brush and no pen draw nothing; fewer than two points draw nothing.
@@ -143,7 +147,8 @@ TEST(CanvasPolygon, RandomFansAndStripsFillEachPixelOnce) {
                            centre.y + static_cast<std::int32_t>(std::lround(r * std::sin(a)))});
         }
         std::vector<std::vector<CanvasPoint>> fan;
-        for (std::size_t i = 0; i < rim.size(); ++i) fan.push_back({centre, rim[i], rim[(i + 1) % rim.size()]});
+        for (std::size_t i = 0; i < rim.size(); ++i)
+            fan.push_back({centre, rim[i], rim[(i + 1) % rim.size()]});
         ExpectEachPixelFilledOnce(fan, 64, 48, rim);
 
         // A strip between an upper and a lower zigzag over shared columns.

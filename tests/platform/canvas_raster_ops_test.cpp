@@ -67,7 +67,8 @@ TEST(CanvasRasterOps, ModesApplyOnAKnownBackgroundAndKeepPixelsOpaque) {
             for (int x = 0; x < 5; ++x) {
                 const bool inside = x >= 1 && x < 3 && y >= 1 && y < 3;
                 const std::uint32_t pixel = canvas.Row(y)[x];
-                EXPECT_EQ(pixel, inside ? expected : PixelFromColor(0x808080)) << mode << " " << x << "," << y;
+                EXPECT_EQ(pixel, inside ? expected : PixelFromColor(0x808080))
+                    << mode << " " << x << "," << y;
                 EXPECT_EQ(pixel >> 24, 0xFFu);
             }
         }

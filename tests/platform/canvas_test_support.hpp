@@ -44,7 +44,8 @@ inline bool InsideByRule(const std::vector<CanvasPoint>& polygon, std::int64_t x
         if (a.y > b.y) std::swap(a, b);
         if (y < a.y || y >= b.y) continue;
         // crossing = a.x + (y - a.y) (b.x - a.x) / (b.y - a.y) <= x
-        if (Wide{y - a.y} * (std::int64_t{b.x} - a.x) <= Wide{x - a.x} * (std::int64_t{b.y} - a.y)) inside = !inside;
+        if (Wide{y - a.y} * (std::int64_t{b.x} - a.x) <= Wide{x - a.x} * (std::int64_t{b.y} - a.y))
+            inside = !inside;
     }
     return inside;
 }

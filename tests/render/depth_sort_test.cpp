@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/random.hpp"
 #include "render/depth_sort.hpp"
 #include "render_fixture.hpp"
 

@@ -1,27 +1,16 @@
 #pragma once
-// Scenes for the renderer tests: a fresh store, a recording Ui, and meshes built by hand.
+// Scenes for the renderer tests: meshes, marks and cameras built by hand in a fresh store.
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
-#include "platform/random.hpp"
-#include "platform/recording_ui.hpp"
 #include "scene/scene.hpp"
+#include "support/scene_fixture.hpp"
 
 namespace quarn::test {
 
-class RenderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetScene();
-        InitEngine();
-        UseFixedRandomSeed(7);
-    }
-    void TearDown() override { UseClockRandomSeed(); }
-
-    RecordingUi ui;
-};
+using RenderTest = quarn::testing::SceneTest;
 
 struct Corner3 {
     int a, b, c;

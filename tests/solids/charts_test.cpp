@@ -50,8 +50,8 @@ TEST_F(ChartsTest, BarChartStandsOneBoxPerValueOnTheLattice) {
     for (int k = 0; k < 18; ++k) {
         const std::vector<Vector3D>& corners = groups.at(colors[static_cast<std::size_t>(k)]);
         EXPECT_EQ(corners.size(), 36u);
-        const float minX = std::min_element(corners.begin(), corners.end(), [](auto& a, auto& b) { return a.x < b.x; })->x;
-        const float minZ = std::min_element(corners.begin(), corners.end(), [](auto& a, auto& b) { return a.z < b.z; })->z;
+        float minX = corners[0].x, minZ = corners[0].z;
+        for (const Vector3D& p : corners) minX = std::min(minX, p.x), minZ = std::min(minZ, p.z);
         EXPECT_FLOAT_EQ(minX, -42.5f + 16 * (k % 6)) << "bar " << k;
         EXPECT_FLOAT_EQ(minZ, -22.5f + 20 * (k / 6)) << "bar " << k;
     }
@@ -154,8 +154,7 @@ TEST_F(ChartsTest, ChartThatRunsOutOfRoomLeavesNothingBehind) {
     int completed = 0, failed = 0;
     for (int free = 20; free <= 400; free += 7) {
         for (const bool pie : {false, true}) {
-            ResetScene();
-            InitEngine();
+            DeleteMeshesExcept(0);
             ui.messages.clear();
             OccupySlotsUpTo(10000 - free, 10000 - free);
             const Index chart = pie ? CreatePieChart(40, 10, 16, std::span(values).first(4), colors)
