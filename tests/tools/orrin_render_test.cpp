@@ -36,7 +36,7 @@ std::string Quote(const std::string& arg) {
     return quoted + "'";
 }
 
-RunResult Run(const std::vector<std::string>& args) {
+RunResult RunProgram(const std::vector<std::string>& args) {
     const fs::path dir = fs::path(ORRIN_TEST_OUTPUT) / "orrin-render";
     fs::create_directories(dir);
     std::string command = Quote(ORRIN_RENDER_PROGRAM);
@@ -69,7 +69,7 @@ int CountOf(const std::string& text, const std::string& what) {
 
 TEST(OrrinRenderTest, CubeAtTheDefaultViewHasBackgroundCornersAndItsColourInTheMiddle) {
     const std::string png = OutputPath("cube.png");
-    const RunResult r = Run({"cube", "--color", "200,0,0", "-o", png});
+    const RunResult r = RunProgram({"cube", "--color", "200,0,0", "-o", png});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const quarn::Canvas picture = quarn::Canvas::ReadPng(png);
     EXPECT_EQ(picture.Width(), 488);
@@ -84,17 +84,17 @@ TEST(OrrinRenderTest, CubeAtTheDefaultViewHasBackgroundCornersAndItsColourInTheM
 
 TEST(OrrinRenderTest, InfoOfEveryMenuSolidReportsTheBuilderCounts) {
     for (const quarn::SolidMenuEntry& entry : quarn::SolidMenuEntries()) {
-        const RunResult r = Run({std::string(entry.EnglishName), "--info"});
+        const RunResult r = RunProgram({std::string(entry.EnglishName), "--info"});
         ASSERT_EQ(r.exitCode, 0) << entry.EnglishName << ": " << r.err;
         EXPECT_EQ(IntegersOf(r.out, "vertexCount"), std::vector<int>{entry.VertexCount}) << entry.EnglishName;
         EXPECT_EQ(IntegersOf(r.out, "faceCount"), std::vector<int>{entry.FaceCount}) << entry.EnglishName;
-        const RunResult byIndex = Run({std::to_string(entry.Index), "--info", "--seed", "1"});
+        const RunResult byIndex = RunProgram({std::to_string(entry.Index), "--info", "--seed", "1"});
         EXPECT_EQ(IntegersOf(byIndex.out, "faceCount"), std::vector<int>{entry.FaceCount}) << entry.Index;
     }
 }
 
 TEST(OrrinRenderTest, FrameInfoListsTheDrawList) {
-    const RunResult r = Run({"cube", "--info", "--frame", "--seed", "3"});
+    const RunResult r = RunProgram({"cube", "--info", "--frame", "--seed", "3"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(CountOf(r.out, "\"face\":"), 2);  // the front face's two triangles, seen head-on
     EXPECT_EQ(CountOf(r.out, "\"shade\":"), 2);
@@ -104,43 +104,43 @@ TEST(OrrinRenderTest, FrameInfoListsTheDrawList) {
 TEST(OrrinRenderTest, SaveThenInfoRoundTripsTheCounts) {
     const std::string qrn = OutputPath("torus.qrn");
     fs::remove(qrn);
-    const RunResult saved = Run({"--save", "torus", qrn});
+    const RunResult saved = RunProgram({"--save", "torus", qrn});
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
-    const RunResult loaded = Run({qrn, "--info"});
+    const RunResult loaded = RunProgram({qrn, "--info"});
     ASSERT_EQ(loaded.exitCode, 0) << loaded.err;
     EXPECT_EQ(IntegersOf(loaded.out, "vertexCount"), std::vector<int>{468});
     EXPECT_EQ(IntegersOf(loaded.out, "faceCount"), std::vector<int>{936});
 }
 
 TEST(OrrinRenderTest, SampleStudioFileReportsMeshesLightsAndCameras) {
-    const std::string model = std::string(ORRIN_TEST_DATA) + "/3ds/test1.3ds";
-    const RunResult r = Run({model, "--info"});
+    const std::string model = std::string(ORRIN_TEST_DATA) + "/3ds/CameraRollAnimWithChildObject.3ds";
+    const RunResult r = RunProgram({model, "--info"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_GE(CountOf(r.out, "\"vertexCount\":"), 1);
     EXPECT_GE(IntegersOf(r.out, "slot").size(), 3u);  // meshes plus the program's camera and light
-    const RunResult png = Run({model, "-o", OutputPath("test1.png")});
+    const RunResult png = RunProgram({model, "-o", OutputPath("camera-roll.png")});
     EXPECT_EQ(png.exitCode, 0) << png.err;
 }
 
 TEST(OrrinRenderTest, FailuresExitNonZeroWithOneClearLine) {
-    const RunResult missing = Run({"/no/such/model.qrn", "--info"});
+    const RunResult missing = RunProgram({"/no/such/model.qrn", "--info"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(CountOf(missing.err, "\n"), 1) << missing.err;
     EXPECT_NE(missing.err.find("/no/such/model.qrn"), std::string::npos);
     EXPECT_TRUE(missing.out.empty());
 
-    const RunResult unknown = Run({"dodecahedron", "-o", OutputPath("x.png")});
+    const RunResult unknown = RunProgram({"dodecahedron", "-o", OutputPath("x.png")});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_NE(unknown.err.find("unknown solid 'dodecahedron'"), std::string::npos);
 
-    const RunResult badOption = Run({"cube", "--style", "9", "-o", OutputPath("x.png")});
+    const RunResult badOption = RunProgram({"cube", "--style", "9", "-o", OutputPath("x.png")});
     EXPECT_EQ(badOption.exitCode, 2);
     EXPECT_NE(badOption.err.find("--style"), std::string::npos);
 
-    const RunResult badIndex = Run({"11", "--info"});
+    const RunResult badIndex = RunProgram({"11", "--info"});
     EXPECT_EQ(badIndex.exitCode, 1);
 
-    const RunResult help = Run({"--help"});
+    const RunResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* option : {"--size", "--yaw", "--pitch", "--distance", "--style", "--color", "--seed", "--ortho",
                                "--background", "--info", "--frame", "--save", "Examples"})
@@ -149,12 +149,12 @@ TEST(OrrinRenderTest, FailuresExitNonZeroWithOneClearLine) {
 
 TEST(OrrinRenderTest, DemonstrationsAndOptionsRender) {
     for (const char* source : {"ripple", "bar-chart", "surface-chart", "pie-chart"}) {
-        const RunResult r = Run({source, "--seed", "5", "--info"});
+        const RunResult r = RunProgram({source, "--seed", "5", "--info"});
         EXPECT_EQ(r.exitCode, 0) << source << ": " << r.err;
         EXPECT_EQ(CountOf(r.out, "\"vertexCount\":"), 1) << source;
     }
     const std::string png = OutputPath("torus-smooth.png");
-    const RunResult r = Run({"torus", "--style", "5", "--ortho", "--background", "--size", "320x200", "--yaw", "0.5",
+    const RunResult r = RunProgram({"torus", "--style", "5", "--ortho", "--background", "--size", "320x200", "--yaw", "0.5",
                              "--pitch", "0.6", "--distance", "150", "-o", png});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const quarn::Canvas picture = quarn::Canvas::ReadPng(png);
