@@ -1,0 +1,133 @@
+#include "render_options.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace orrin {
+namespace {
+
+template <class Number>
+Number ParseNumber(const std::string& option, const std::string& text) {
+    Number value{};
+    const char* end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || rest != end) throw UsageError(option + " expects a number, not '" + text + "'");
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value) || std::fabs(value) > 1e9)
+            throw UsageError(option + " must be a finite number of reasonable size, not '" + text + "'");
+    }
+    return value;
+}
+
+void ParseSize(const std::string& text, RenderOptions& options) {
+    const auto x = text.find('x');
+    if (x == std::string::npos) throw UsageError("--size expects WIDTHxHEIGHT, such as 488x369, not '" + text + "'");
+    options.width = ParseNumber<int>("--size", text.substr(0, x));
+    options.height = ParseNumber<int>("--size", text.substr(x + 1));
+    if (options.width < 1 || options.height < 1 || options.width > 8192 || options.height > 8192)
+        throw UsageError("--size must be between 1x1 and 8192x8192, not '" + text + "'");
+}
+
+std::int32_t ParseColor(const std::string& text) {
+    std::int32_t packed = 0;
+    std::string::size_type start = 0;
+    for (int channel = 0; channel < 3; ++channel) {
+        const auto comma = text.find(',', start);
+        if ((channel < 2) == (comma == std::string::npos))
+            throw UsageError("--color expects R,G,B with each value 0..255, not '" + text + "'");
+        const std::string part = text.substr(start, channel < 2 ? comma - start : std::string::npos);
+        const int value = ParseNumber<int>("--color", part);
+        if (value < 0 || value > 255) throw UsageError("--color values must lie in 0..255, not '" + text + "'");
+        packed |= value << (8 * channel);
+        start = comma + 1;
+    }
+    return packed;
+}
+
+}  // namespace
+
+RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
+    RenderOptions options;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& arg = arguments[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) throw UsageError(arg + " needs a value");
+            return arguments[++i];
+        };
+        if (arg == "--help" || arg == "-h") options.help = true;
+        else if (arg == "-o" || arg == "--output") options.outputPng = value();
+        else if (arg == "--size") ParseSize(value(), options);
+        else if (arg == "--yaw") options.yaw = ParseNumber<float>(arg, value());
+        else if (arg == "--pitch") options.pitch = ParseNumber<float>(arg, value());
+        else if (arg == "--distance") options.distance = ParseNumber<float>(arg, value());
+        else if (arg == "--style") {
+            options.style = ParseNumber<int>(arg, value());
+            if (options.style < 0 || options.style > 5) throw UsageError("--style must be 0..5");
+        } else if (arg == "--color") options.color = ParseColor(value());
+        else if (arg == "--seed") options.seed = ParseNumber<std::uint64_t>(arg, value());
+        else if (arg == "--ortho") options.orthographic = true;
+        else if (arg == "--background") options.background = true;
+        else if (arg == "--info") options.info = true;
+        else if (arg == "--frame") options.frame = true;
+        else if (arg == "--save") {
+            options.source = value();
+            options.saveQrn = value();
+        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9'))
+            throw UsageError("unknown option '" + arg + "'");
+        else
+            positional.push_back(arg);
+    }
+    if (options.help) return options;
+    if (!options.saveQrn.empty()) {
+        if (!positional.empty()) throw UsageError("--save takes the source and the output file; '" + positional[0] + "' is extra");
+    } else {
+        if (positional.empty()) throw UsageError("no source given: name a solid, a menu index or a model file");
+        if (positional.size() > 1) throw UsageError("one source only; '" + positional[1] + "' is extra");
+        options.source = positional[0];
+    }
+    if (options.outputPng.empty() && options.saveQrn.empty() && !options.info)
+        throw UsageError("nothing to do: give -o FILE.png, --info or --save");
+    if (options.frame && !options.info) throw UsageError("--frame goes with --info");
+    return options;
+}
+
+std::string RenderUsage() {
+    return R"(Usage:
+  orrin-render SOURCE [options] -o OUT.png     draw one frame of SOURCE into a PNG file
+  orrin-render SOURCE --info [--frame]         print the scene as JSON
+  orrin-render --save SOURCE OUT.qrn           write the built solid or loaded model as a model file
+
+SOURCE is a solid by its menu index or name, or a .qrn or .3ds model file.
+Solids: cube (0), plane (1), sphere (2), spherical-cap (3), cone (4), cylinder (5),
+  cylinder-sector (6), tetrahedron (7), octahedron (8), geodesic-sphere (9), torus (10),
+  triangular-prism (19), pentagonal-prism (20), hexagonal-prism (21), octagonal-prism (22),
+  square-pyramid (23), pentagonal-pyramid (24), hexagonal-pyramid (25),
+  and the demonstrations ripple, bar-chart, surface-chart, pie-chart.
+
+Options:
+  -o FILE          write the frame as a PNG file
+  --size WxH       picture size in pixels (default 488x369)
+  --yaw R          turn of the camera about the vertical axis, radians (default 0)
+  --pitch R        elevation of the camera, radians (default 0)
+  --distance D     distance of the camera from the centre (default 200)
+  --style N        draw style: 0 wire, 1 flat with edges, 2 shaded (default), 3 shaded merge,
+                   4 inverting outlines, 5 smooth
+  --color R,G,B    colour of the solid, each 0..255 (default: a random colour, as the menu does;
+                   models are white)
+  --seed N         fix the random generator, so colours repeat from run to run
+  --ortho          parallel projection instead of perspective
+  --background     draw the view's background picture behind the solid (default: plain grey)
+  --info           print meshes, cameras and lights as JSON on standard output
+  --frame          with --info: also render one frame and list its draw list
+  --help           show this text
+
+Examples:
+  orrin-render cone --yaw 0.6 --pitch 0.4 -o cone.png
+  orrin-render torus --style 5 --color 40,120,220 --size 640x480 -o torus.png
+  orrin-render model.3ds --info
+)";
+}
+
+}  // namespace orrin
