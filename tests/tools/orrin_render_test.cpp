@@ -116,8 +116,15 @@ TEST(OrrinRenderTest, SampleStudioFileReportsMeshesLightsAndCameras) {
     const std::string model = std::string(ORRIN_TEST_DATA) + "/3ds/CameraRollAnimWithChildObject.3ds";
     const RunResult r = RunProgram({model, "--info"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_GE(CountOf(r.out, "\"vertexCount\":"), 1);
-    EXPECT_GE(IntegersOf(r.out, "slot").size(), 3u);  // meshes plus the program's camera and light
+    // Two boxes, the second linked below the first by the keyframer; the file's camera joins the
+    // program's own camera; the program's light stays alone.
+    EXPECT_EQ(IntegersOf(r.out, "vertexCount"), (std::vector<int>{8, 8}));
+    EXPECT_EQ(IntegersOf(r.out, "faceCount"), (std::vector<int>{12, 12}));
+    EXPECT_EQ(IntegersOf(r.out, "parent"), (std::vector<int>{0, 1}));
+    EXPECT_NE(r.out.find("\"name\":\"Box02\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"name\":\"Camera01\""), std::string::npos);
+    EXPECT_EQ(CountOf(r.out, "\"tanHalfFov\":"), 2);
+    EXPECT_EQ(CountOf(r.out, "\"falloffCos\":"), 1);
     const RunResult png = RunProgram({model, "-o", OutputPath("camera-roll.png")});
     EXPECT_EQ(png.exitCode, 0) << png.err;
 }
