@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,7 +38,10 @@ std::string Quote(const std::string& arg) {
 }
 
 RunResult RunProgram(const std::vector<std::string>& args) {
-    const fs::path dir = fs::path(ORRIN_TEST_OUTPUT) / "orrin-render";
+    // Test cases run as parallel processes: each run captures into files of its own.
+    static int runs = 0;
+    const fs::path dir = fs::path(ORRIN_TEST_OUTPUT) / "orrin-render" / ("run-" + std::to_string(getpid()) + "-" +
+                                                                         std::to_string(++runs));
     fs::create_directories(dir);
     std::string command = Quote(ORRIN_RENDER_PROGRAM);
     for (const auto& a : args) command += " " + Quote(a);
@@ -47,6 +51,7 @@ RunResult RunProgram(const std::vector<std::string>& args) {
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = ReadFile(dir / "stdout.txt");
     result.err = ReadFile(dir / "stderr.txt");
+    fs::remove_all(dir);
     return result;
 }
 
