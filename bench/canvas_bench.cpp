@@ -73,6 +73,18 @@ void BM_LargeTriangle(benchmark::State& state) {
     CountPixels(state, static_cast<double>(width) * height / 2);
 }
 
+// The canvas tiled with squares of the given side, each split into two triangles, three corners each.
+std::vector<CanvasPoint> TiledTriangles(std::int32_t width, std::int32_t height, std::int32_t side) {
+    std::vector<CanvasPoint> corners;
+    for (std::int32_t y = 0; y + side <= height; y += side) {
+        for (std::int32_t x = 0; x + side <= width; x += side) {
+            corners.insert(corners.end(), {{x, y}, {x + side, y}, {x + side, y + side}});
+            corners.insert(corners.end(), {{x, y}, {x + side, y + side}, {x, y + side}});
+        }
+    }
+    return corners;
+}
+
 // The canvas tiled with squares of side range(2), each split into two triangles: every pixel of the
 // tiled part is filled once per iteration.
 void BM_SmallTriangles(benchmark::State& state) {
@@ -81,13 +93,7 @@ void BM_SmallTriangles(benchmark::State& state) {
     const auto side = static_cast<std::int32_t>(state.range(2));
     Canvas canvas(width, height);
     canvas.SetPenStyle(quarn::kPenNone);
-    std::vector<CanvasPoint> corners;
-    for (std::int32_t y = 0; y + side <= height; y += side) {
-        for (std::int32_t x = 0; x + side <= width; x += side) {
-            corners.insert(corners.end(), {{x, y}, {x + side, y}, {x + side, y + side}});
-            corners.insert(corners.end(), {{x, y}, {x + side, y + side}, {x, y + side}});
-        }
-    }
+    const std::vector<CanvasPoint> corners = TiledTriangles(width, height, side);
     std::int32_t colour = 0;
     for (auto _ : state) {
         canvas.SetBrushColor(++colour & 0xFFFFFF);
@@ -108,13 +114,7 @@ void BM_TriangleOutlines(benchmark::State& state) {
     const auto side = static_cast<std::int32_t>(state.range(2));
     Canvas canvas(width, height);
     canvas.SetBrushStyle(quarn::kBrushHollow);
-    std::vector<CanvasPoint> corners;
-    for (std::int32_t y = 0; y + side <= height; y += side) {
-        for (std::int32_t x = 0; x + side <= width; x += side) {
-            corners.insert(corners.end(), {{x, y}, {x + side, y}, {x + side, y + side}});
-            corners.insert(corners.end(), {{x, y}, {x + side, y + side}, {x, y + side}});
-        }
-    }
+    const std::vector<CanvasPoint> corners = TiledTriangles(width, height, side);
     std::int32_t colour = 0;
     for (auto _ : state) {
         canvas.SetPenColor(++colour & 0xFFFFFF);
