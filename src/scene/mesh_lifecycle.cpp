@@ -94,6 +94,15 @@ Index RepackMesh(int mesh) {
     return static_cast<Index>(copy - 1);
 }
 
+Index RepackMeshWhereRoom(int mesh) {
+    if (!MeshExists(mesh)) return 0;
+    const MeshRecord& m = Scene().Meshes[mesh];
+    // The three searches CreateMesh makes: when they all succeed the copy cannot fail.
+    const bool copyFits =
+        NextMeshSlot() != 0 && FindFreeVertexRange(m.VertexCount) != 0 && FindFreeFaceRange(m.FaceCount) != 0;
+    return copyFits ? RepackMesh(mesh) : static_cast<Index>(mesh);
+}
+
 Index MoveMeshToEnd(int mesh) {
     if (!MeshExists(mesh)) return 0;
     const Index moved = CreateMesh(0, 0);

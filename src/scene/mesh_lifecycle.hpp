@@ -18,6 +18,10 @@ void DeleteMeshesExcept(int keep);
 Index CopyMesh(int mesh);
 // Copies the mesh into the first free runs that fit it and deletes the original.
 Index RepackMesh(int mesh);
+// RepackMesh when a copy fits; otherwise (the pools or the mesh table nearly full) the mesh stays where it
+// is, which is as valid a place, instead of being reported lost while it still occupies its slots.
+// Returns the mesh's index afterwards; never shows an error.
+Index RepackMeshWhereRoom(int mesh);
 // Re-creates the mesh with its runs after every owned slot, so that it can grow. On failure the mesh is
 // gone and 0 is returned.
 Index MoveMeshToEnd(int mesh);

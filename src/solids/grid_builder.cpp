@@ -17,14 +17,6 @@ float RingStep(int n) { return StoreFloat(CheckedDivide(kTwoPi, n)); }
 
 float GridAngle(int k, float step) { return StoreFloat(double(static_cast<float>(k)) * step); }
 
-Index RepackGrownMesh(Index mesh) {
-    const MeshRecord& m = Scene().Meshes[mesh];
-    // The same three searches CreateMesh makes; when one fails the copy cannot be made.
-    const bool copyFits =
-        NextMeshSlot() != 0 && FindFreeVertexRange(m.VertexCount) != 0 && FindFreeFaceRange(m.FaceCount) != 0;
-    return copyFits ? RepackMesh(mesh) : mesh;
-}
-
 MeshGrower::MeshGrower() : mesh_(CreateMesh(0, 0)) {}
 
 MeshGrower::~MeshGrower() {
@@ -75,7 +67,7 @@ bool MeshGrower::AddFace(int a, int b, int c) {
 Index MeshGrower::Finish() {
     if (mesh_ == 0) return 0;
     CleanMesh(mesh_);
-    const Index result = RepackGrownMesh(mesh_);
+    const Index result = RepackMeshWhereRoom(mesh_);
     mesh_ = 0;  // handed over: no longer deleted on destruction
     return result;
 }

@@ -16,11 +16,6 @@ float RingStep(int n);
 // Angle k * step, k converted to float and the product rounded to float.
 float GridAngle(int k, float step);
 
-// Repacks a mesh that was grown at the end of the pools into the first free runs that hold it. When no
-// copy fits (the pools are nearly full) the mesh stays where it was grown, which is a valid place too,
-// rather than being reported lost while it still occupies its slots.
-Index RepackGrownMesh(Index mesh);
-
 // A mesh under construction. It is created empty, just above every owned slot, and grows one vertex or
 // face at a time. When a write would pass slot 10000 it shows "Unable to allocate memory for mesh!" and
 // deletes the partial mesh; a fault that escapes before Finish also deletes it, so a failed build never

@@ -106,7 +106,7 @@ Index SubdivideMidpoints(Index mesh, Index passes) {
     if (m == 0) return 0;
     // Neighbouring faces made their own copies of each shared midpoint; welding makes them one.
     CleanMesh(m);
-    return RepackGrownMesh(m);
+    return RepackMeshWhereRoom(m);
 }
 
 Index SubdivideCentroids(Index mesh, Index passes) {
@@ -120,7 +120,7 @@ Index SubdivideCentroids(Index mesh, Index passes) {
         r.AddFace(face.VertexC, face.VertexA, centre);
         Refinement::SetCorners(j, face.VertexA, face.VertexB, centre);
     });
-    return m == 0 ? 0 : RepackGrownMesh(m);
+    return m == 0 ? 0 : RepackMeshWhereRoom(m);
 }
 
 Index CreateGeodesicSphere(float radius, Index passes) {

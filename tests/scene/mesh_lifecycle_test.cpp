@@ -134,5 +134,18 @@ TEST_F(SceneTest, MoveMeshToEndFailureLeavesNothingBehind) {
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Unable to allocate memory for mesh!"});
 }
 
+TEST_F(SceneTest, RepackWhereRoomKeepsAMeshThatCannotBeCopied) {
+    CreateMesh(100, 10);
+    CreateMesh(6000, 10);  // more than half the pool: no copy of it can fit
+    CreateMesh(50, 5);
+    DeleteMesh(1);  // frees vertices 1..100
+    EXPECT_EQ(RepackMeshWhereRoom(1), 1);
+    EXPECT_EQ(mesh(1).FirstVertex, 101);  // the big mesh stayed where it was
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(RepackMeshWhereRoom(2), 2);
+    EXPECT_EQ(mesh(2).FirstVertex, 1);  // the small one moved into the gap below the big mesh
+    EXPECT_EQ(RepackMeshWhereRoom(9), 0);
+}
+
 }  // namespace
 }  // namespace quarn
