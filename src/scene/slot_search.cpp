@@ -30,19 +30,23 @@ Index FindFreeRun(int n, RunOfMesh runOf) {
     constexpr int kStarts = kTableCapacity + 2;  // run starts 0..10001
 
     int highestEnd = 0;
-    static std::array<int, kStarts + 1> largestEndBelow;  // [s]: largest end of runs starting below s
-    if (n != 0) largestEndBelow.fill(0);
+    int highestStart = 0;
     for (int i = firstMesh; i <= lastMesh; ++i) {
         const Run run = runOf(s.Meshes[i]);
-        const int end = run.first + run.count - 1;
-        highestEnd = std::max(highestEnd, end);
-        if (n != 0) {
-            const int start = std::clamp(run.first, 0, kStarts - 1);
-            largestEndBelow[start + 1] = std::max(largestEndBelow[start + 1], end);
-        }
+        highestEnd = std::max(highestEnd, run.first + run.count - 1);
+        highestStart = std::max(highestStart, std::clamp(run.first, 0, kStarts - 1));
     }
     if (n != 0) {
-        for (int k = 1; k <= kStarts; ++k) largestEndBelow[k] = std::max(largestEndBelow[k], largestEndBelow[k - 1]);
+        // Only starts up to the highest one are ever looked up, so the prefix stops there.
+        static std::array<int, kStarts + 1> largestEndBelow;  // [s]: largest end of runs starting below s
+        std::fill(largestEndBelow.begin(), largestEndBelow.begin() + highestStart + 2, 0);
+        for (int i = firstMesh; i <= lastMesh; ++i) {
+            const Run run = runOf(s.Meshes[i]);
+            const int start = std::clamp(run.first, 0, kStarts - 1);
+            largestEndBelow[start + 1] = std::max(largestEndBelow[start + 1], run.first + run.count - 1);
+        }
+        for (int k = 1; k <= highestStart + 1; ++k)
+            largestEndBelow[k] = std::max(largestEndBelow[k], largestEndBelow[k - 1]);
         for (int i = firstMesh; i <= lastMesh; ++i) {
             const int start = std::clamp(runOf(s.Meshes[i]).first, 0, kStarts - 1);
             const int gapStart = largestEndBelow[start] + 1;
