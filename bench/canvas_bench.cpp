@@ -85,6 +85,22 @@ std::vector<CanvasPoint> TiledTriangles(std::int32_t width, std::int32_t height,
     return corners;
 }
 
+// Draws every triangle of the tiling once per iteration, changing the colour set by setColor each time,
+// and reports the triangles drawn per second.
+void DrawTilingEachIteration(benchmark::State& state, Canvas& canvas, const std::vector<CanvasPoint>& corners,
+                             void (Canvas::*setColor)(std::int32_t)) {
+    std::int32_t colour = 0;
+    for (auto _ : state) {
+        (canvas.*setColor)(++colour & 0xFFFFFF);
+        for (std::size_t i = 0; i < corners.size(); i += 3) canvas.Polygon(&corners[i], 3);
+        benchmark::DoNotOptimize(canvas.Pixels());
+        benchmark::ClobberMemory();
+    }
+    state.counters["triangles"] =
+        benchmark::Counter(static_cast<double>(corners.size() / 3) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
 // The canvas tiled with squares of side range(2), each split into two triangles: every pixel of the
 // tiled part is filled once per iteration.
 void BM_SmallTriangles(benchmark::State& state) {
@@ -94,17 +110,8 @@ void BM_SmallTriangles(benchmark::State& state) {
     Canvas canvas(width, height);
     canvas.SetPenStyle(quarn::kPenNone);
     const std::vector<CanvasPoint> corners = TiledTriangles(width, height, side);
-    std::int32_t colour = 0;
-    for (auto _ : state) {
-        canvas.SetBrushColor(++colour & 0xFFFFFF);
-        for (std::size_t i = 0; i < corners.size(); i += 3) canvas.Polygon(&corners[i], 3);
-        benchmark::DoNotOptimize(canvas.Pixels());
-        benchmark::ClobberMemory();
-    }
+    DrawTilingEachIteration(state, canvas, corners, &Canvas::SetBrushColor);
     CountPixels(state, static_cast<double>(corners.size() / 6) * side * side);
-    state.counters["triangles"] =
-        benchmark::Counter(static_cast<double>(corners.size() / 3) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
 }
 
 // Wire outlines of the same tiling (hollow brush, solid pen), as the line-drawing style paints them.
@@ -115,16 +122,7 @@ void BM_TriangleOutlines(benchmark::State& state) {
     Canvas canvas(width, height);
     canvas.SetBrushStyle(quarn::kBrushHollow);
     const std::vector<CanvasPoint> corners = TiledTriangles(width, height, side);
-    std::int32_t colour = 0;
-    for (auto _ : state) {
-        canvas.SetPenColor(++colour & 0xFFFFFF);
-        for (std::size_t i = 0; i < corners.size(); i += 3) canvas.Polygon(&corners[i], 3);
-        benchmark::DoNotOptimize(canvas.Pixels());
-        benchmark::ClobberMemory();
-    }
-    state.counters["triangles"] =
-        benchmark::Counter(static_cast<double>(corners.size() / 3) * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
+    DrawTilingEachIteration(state, canvas, corners, &Canvas::SetPenColor);
 }
 
 // Smooth shading of the upper-left half of the canvas.
