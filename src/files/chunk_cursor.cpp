@@ -2,7 +2,7 @@
 
 namespace quarn {
 
-ChunkCursor::ChunkCursor(ModelFile& file) : file_(file), limits_{file.Length() + 1} {}
+ChunkCursor::ChunkCursor(ModelFile& file) : file_(file), limits_{file.Length() + 1}, cutLimits_{true} {}
 
 bool ChunkCursor::Fits(std::int64_t count, std::int64_t recordSize) const {
     if (count < 0 || recordSize < 0) return false;
@@ -45,6 +45,8 @@ std::uint16_t ChunkCursor::PeekUInt16() const {
 
 std::optional<ChunkHeader> ChunkCursor::ReadHeader() {
     if (BytesLeft() < kChunkHeaderSize) {
+        // Inside a chunk the file cuts short; a few stray bytes after the last top-level chunk are not.
+        if (BytesLeft() > 0 && LimitIsFileEnd() && Depth() > 0) truncated_ = true;
         MoveToLimit();
         return std::nullopt;
     }
@@ -54,6 +56,10 @@ std::optional<ChunkHeader> ChunkCursor::ReadHeader() {
     // The length is unsigned on disk; read as such, a huge value simply reaches past the limit.
     const auto length = static_cast<std::uint32_t>(file_.ReadInt32());
     chunk.End = chunk.Start + length;
+    if (length >= kChunkHeaderSize && chunk.End > Limit() && LimitIsFileEnd()) {
+        chunk.End = Limit();
+        chunk.Cut = true;
+    }
     if (length < kChunkHeaderSize || chunk.End > Limit()) {
         MoveToLimit();
         return std::nullopt;
@@ -67,6 +73,8 @@ bool ChunkCursor::Enter(const ChunkHeader& chunk) {
         return false;
     }
     limits_.push_back(chunk.End < Limit() ? chunk.End : Limit());
+    cutLimits_.push_back(chunk.Cut);
+    if (chunk.Cut) truncated_ = true;
     return true;
 }
 
@@ -74,6 +82,7 @@ void ChunkCursor::Leave() {
     if (limits_.size() < 2) return;
     MoveToLimit();
     limits_.pop_back();
+    cutLimits_.pop_back();
 }
 
 void ChunkCursor::MoveTo(std::int64_t position) {

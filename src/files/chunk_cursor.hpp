@@ -21,6 +21,7 @@ struct ChunkHeader {
     std::uint16_t Id = 0;
     std::int64_t Start = 0;  // position of the header's first byte
     std::int64_t End = 0;    // position just past the chunk, where the next sibling starts
+    bool Cut = false;        // the file ends inside the chunk; End is the end of the file
 };
 
 class ChunkCursor {
@@ -50,9 +51,16 @@ class ChunkCursor {
     // The 16-bit value at the position without moving; 0 when it does not fit.
     std::uint16_t PeekUInt16() const;
 
+    // True once the walk has found that the file ends early: it entered a chunk reaching past the end of
+    // the file, or found a header cut by the end inside such a chunk.
+    bool Truncated() const { return truncated_; }
+    // True when the current limit is the end of the file (at the top, or in chunks the file cuts short).
+    bool LimitIsFileEnd() const { return cutLimits_.back(); }
+
     // Reads a chunk header. A header that does not fit, a length below the header's own size or a
     // chunk reaching past the limit ends the enclosing chunk: the cursor moves to the limit and
-    // nothing is returned.
+    // nothing is returned. Where the limit is the end of the file, a chunk reaching past it is the
+    // file ending early: the chunk is returned, cut at the end of the file, and entering it sets Truncated.
     std::optional<ChunkHeader> ReadHeader();
     // Makes the chunk's end the limit; false, having moved to the chunk's end, when nesting is full.
     bool Enter(const ChunkHeader& chunk);
@@ -67,7 +75,9 @@ class ChunkCursor {
 
     ModelFile& file_;
     std::vector<std::int64_t> limits_;
+    std::vector<bool> cutLimits_;  // per limit: it is the end of the file
     bool overran_ = false;
+    bool truncated_ = false;
 };
 
 // Enters a chunk for the lifetime of the scope and leaves it at its end however the scope is left.

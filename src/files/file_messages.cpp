@@ -17,6 +17,18 @@ std::string DescribeSource(const std::string& source) {
     return source.empty() ? std::string("The model data") : "The file " + Quoted(source);
 }
 
+// Up to five names, quoted, then how many more there are.
+std::string ListNames(const std::vector<std::string>& names) {
+    constexpr std::size_t kNamesShown = 5;
+    std::string list;
+    for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) {
+        if (i > 0) list += ", ";
+        list += names[i].empty() ? std::string("(unnamed)") : Quoted(names[i]);
+    }
+    if (names.size() > kNamesShown) list += " and " + std::to_string(names.size() - kNamesShown) + " more";
+    return list;
+}
+
 }  // namespace
 
 void ReportReadFailure(const std::string& path, const std::string& reason) {
@@ -39,15 +51,17 @@ void ReportDamagedModel(const std::string& source, const std::string& detail) {
 }
 
 void ReportDamagedObjects(const std::string& source, const std::vector<std::string>& names) {
-    constexpr std::size_t kNamesShown = 5;
-    std::string list;
-    for (std::size_t i = 0; i < names.size() && i < kNamesShown; ++i) {
-        if (i > 0) list += ", ";
-        list += names[i].empty() ? std::string("(unnamed)") : Quoted(names[i]);
+    ShowError(DescribeSource(source) +
+              " is damaged; these objects could not be imported whole: " + ListNames(names) + ".");
+}
+
+void ReportTruncatedFile(const std::string& source, const std::vector<std::string>& names) {
+    if (names.empty()) {
+        ShowError(DescribeSource(source) + " ends early; everything before the end was imported.");
+        return;
     }
-    if (names.size() > kNamesShown) list += " and " + std::to_string(names.size() - kNamesShown) + " more";
-    ShowError(DescribeSource(source) + " is damaged; these objects could not be imported whole: " + list +
-              ".");
+    ShowError(DescribeSource(source) + " ends early; these objects could not be read whole: " +
+              ListNames(names) + ". The rest was imported.");
 }
 
 }  // namespace quarn

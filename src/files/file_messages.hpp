@@ -17,5 +17,7 @@ void ReportDamagedModel(const std::string& source, const std::string& detail);
 // Some objects of an imported file were too damaged to import whole (they were left out, or not linked
 // to their parent); the rest was imported.
 void ReportDamagedObjects(const std::string& source, const std::vector<std::string>& names);
+// The file ends early (cut short); the objects it holds whole were imported, the named ones were not.
+void ReportTruncatedFile(const std::string& source, const std::vector<std::string>& names);
 
 }  // namespace quarn

@@ -13,6 +13,8 @@ void ReadNamedObject(Import3dsContext& context) {
     ChunkCursor& in = context.Cursor;
     InChunk(in, [&] {
         const std::string name = in.ReadCString();
+        // The file ends inside the name, or right after it: the object has nothing left to read.
+        if (in.AtLimit() && in.LimitIsFileEnd()) context.Damaged.push_back(name);
         WalkChildren(in, [&](std::uint16_t id) {
             switch (id) {
                 case kTriangleMesh:
@@ -80,7 +82,11 @@ void Import3dsFromBytes(std::span<const std::uint8_t> bytes, const std::string& 
         ReadMainChunk(context);
         return ChildWalk::kHandled;
     });
-    if (!context.Damaged.empty()) ReportDamagedObjects(source, context.Damaged);
+    if (in.Truncated()) {
+        ReportTruncatedFile(source, context.Damaged);
+    } else if (!context.Damaged.empty()) {
+        ReportDamagedObjects(source, context.Damaged);
+    }
 }
 
 }  // namespace quarn

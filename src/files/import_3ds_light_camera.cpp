@@ -101,6 +101,8 @@ void ReadLightChunk(Import3dsContext& context, const std::string& name) {
             // A target so far away that the direction towards it overflows.
             outcome = kDamaged;
         }
+        if (outcome == kKeep && in.LimitIsFileEnd())
+            outcome = kDamaged;  // cut short: children may be missing
         if (outcome == kKeep) return;
         DeleteLight(light);
         if (outcome == kDamaged) context.Damaged.push_back(name);

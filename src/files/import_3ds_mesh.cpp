@@ -104,6 +104,8 @@ void ReadMeshChunk(Import3dsContext& context, const std::string& name) {
                 }
                 return outcome == MeshPart::kRead ? ChildWalk::kHandled : ChildWalk::kStopWalk;
             });
+            // A mesh that the end of the file cuts short may miss faces or its matrix.
+            if (outcome == MeshPart::kRead && in.LimitIsFileEnd()) outcome = MeshPart::kDamaged;
             if (outcome == MeshPart::kRead) {
                 mesh.Finish();
                 return;
