@@ -4,20 +4,22 @@
 #include "platform/random.hpp"
 
 namespace quarn {
+namespace {
+
+CheckedArithmetic checked;
+
+}  // namespace
 
 ColorRGB16 ColorAdd(const ColorRGB16& a, const ColorRGB16& b) {
-    return {CheckedAdd16(a.Red, b.Red), CheckedAdd16(a.Green, b.Green), CheckedAdd16(a.Blue, b.Blue)};
+    return ColorAdd(checked, a, b);
 }
 
 ColorRGB16 ColorScale(const ColorRGB16& c, float f) {
-    return {RoundToInt16(double(c.Red) * f), RoundToInt16(double(c.Green) * f), RoundToInt16(double(c.Blue) * f)};
+    return ColorScale(checked, c, f);
 }
 
 ColorRGB16 ColorLerp(const ColorRGB16& a, const ColorRGB16& b, float t) {
-    auto lerp = [t](std::int16_t from, std::int16_t to) {
-        return RoundToInt16(from + double(CheckedSub16(to, from)) * t);
-    };
-    return {lerp(a.Red, b.Red), lerp(a.Green, b.Green), lerp(a.Blue, b.Blue)};
+    return ColorLerp(checked, a, b, t);
 }
 
 ColorRGB16 ColorFromRGB(std::int32_t v) {
@@ -25,7 +27,9 @@ ColorRGB16 ColorFromRGB(std::int32_t v) {
             static_cast<std::int16_t>((v & 0xFF0000) / 65536)};
 }
 
-std::int32_t ColorToRGB(const ColorRGB16& c) { return c.Red + c.Green * 256 + c.Blue * 65536; }
+std::int32_t ColorToRGB(const ColorRGB16& c) {
+    return c.Red + c.Green * 256 + c.Blue * 65536;
+}
 
 ColorRGB16 RandomColor() {
     ReseedRandomFromClock();

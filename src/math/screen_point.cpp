@@ -4,9 +4,14 @@
 
 namespace quarn {
 
-ScreenPoint VectorToPoint(const Vector3D& v) { return {RoundToInt32(v.x), RoundToInt32(v.y)}; }
+ScreenPoint VectorToPoint(const Vector3D& v) {
+    CheckedArithmetic checked;
+    return VectorToPoint(checked, v);
+}
 
-Vector3D PointToVector(const ScreenPoint& p) { return MakeVector(p.x, p.y, 0); }
+Vector3D PointToVector(const ScreenPoint& p) {
+    return MakeVector(p.x, p.y, 0);
+}
 
 ScreenPoint PointSubtract(const ScreenPoint& a, const ScreenPoint& b) {
     return {RoundToInt32(double(a.x) - b.x), RoundToInt32(double(a.y) - b.y)};

@@ -15,8 +15,15 @@ struct ScreenPoint {
 
 // x and y rounded half to even; z is ignored. Coordinates outside 32 bits raise ArithmeticError.
 ScreenPoint VectorToPoint(const Vector3D& v);
+template <class Arith>
+ScreenPoint VectorToPoint(Arith& arith, const Vector3D& v) {
+    const std::int32_t x = arith.Round32(v.x);
+    return {x, arith.Round32(v.y)};
+}
 Vector3D PointToVector(const ScreenPoint& p);
-inline ScreenPoint MakePoint(std::int32_t x, std::int32_t y) { return {x, y}; }
+inline ScreenPoint MakePoint(std::int32_t x, std::int32_t y) {
+    return {x, y};
+}
 // a - b, raising ArithmeticError when a coordinate leaves 32 bits.
 ScreenPoint PointSubtract(const ScreenPoint& a, const ScreenPoint& b);
 

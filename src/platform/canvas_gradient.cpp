@@ -8,6 +8,7 @@
 #include "platform/canvas.hpp"
 #include "platform/canvas_raster.hpp"
 #include "platform/raster_ops.hpp"
+#include "platform/reference_path.hpp"
 
 namespace quarn {
 namespace {
@@ -26,10 +27,22 @@ std::uint32_t PixelFromChannels(std::uint32_t red, std::uint32_t green, std::uin
            ((blue >> 8) & 0xFFu);
 }
 
+// The rounding of the span set-up: std::llround, or the same rounding inline for |v| < 2^52, where
+// v - trunc(v) is exact.
+std::int64_t RoundHalfAway(double v) {
+    if (!(v > -0x1p52 && v < 0x1p52)) return std::llround(v);
+    const std::int64_t r = static_cast<std::int64_t>(v);
+    const double fraction = v - static_cast<double>(r);
+    return r + (fraction >= 0.5) - (fraction <= -0.5);  // without branches: the fraction is unpredictable
+}
+
 // The channels of a triangle at lattice points, from barycentric weights computed exactly in
-// integers and divided in doubles.
+// integers and divided in doubles. Weight is the integer type the weights are computed in: Int128
+// always fits; std::int64_t fits when every coordinate lies within FitsNarrowWeights and gives the
+// same values faster.
+template <class Weight>
 class TriangleShade {
-public:
+  public:
     TriangleShade(const GradientVertex* v0, const GradientVertex* v1, const GradientVertex* v2)
         : corners_{v0, v1, v2} {
         area_ = static_cast<double>(EdgeWeight(*v1, *v2, v0->x, v0->y));
@@ -48,42 +61,70 @@ public:
         return sum;
     }
 
-private:
+  private:
     // Twice the signed area of (a, b, p): the weight of the corner opposite the edge a-b.
-    static Int128 EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x,
+    static Weight EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x,
                              std::int64_t y) {
-        return Int128{std::int64_t{b.x} - a.x} * (y - a.y) - Int128{std::int64_t{b.y} - a.y} * (x - a.x);
+        return Weight{std::int64_t{b.x} - a.x} * (y - a.y) - Weight{std::int64_t{b.y} - a.y} * (x - a.x);
     }
 
     std::array<const GradientVertex*, 3> corners_;
     double area_;
 };
 
+// Coordinates below 2^29 keep every difference below 2^30 and every weight below 2^61.
+bool FitsNarrowWeights(const Canvas& canvas, const GradientVertex* v0, const GradientVertex* v1,
+                       const GradientVertex* v2) {
+    constexpr std::int64_t kLimit = std::int64_t{1} << 29;
+    auto fits = [](std::int64_t c) { return c > -kLimit && c < kLimit; };
+    return fits(canvas.Width()) && fits(canvas.Height()) && fits(v0->x) && fits(v0->y) && fits(v1->x) &&
+           fits(v1->y) && fits(v2->x) && fits(v2->y);
+}
+
+template <class Weight, std::int64_t (*Round)(double)>
 void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const GradientVertex* v1,
                           const GradientVertex* v2) {
     const CanvasPoint corners[3] = {{v0->x, v0->y}, {v1->x, v1->y}, {v2->x, v2->y}};
-    const TriangleShade shade(v0, v1, v2);
+    const TriangleShade<Weight> shade(v0, v1, v2);
     raster::ScanClosedTriangle(corners, canvas.Width(), canvas.Height(), [&](int y, int x0, int x1) {
         // Channels computed at both ends of the span, 16.16 fixed-point steps between them. The added
         // half makes the final shift round to the nearest channel value.
         constexpr double kOne = 65536.0;
         const std::array<double, 3> first = shade.At(x0, y);
-        const std::array<double, 3> last = shade.At(x1 - 1, y);
+        const std::array<double, 3> last = x1 - 1 == x0 ? first : shade.At(x1 - 1, y);
         const int steps = std::max(x1 - x0 - 1, 1);
-        std::array<std::int64_t, 3> value{};
-        std::array<std::int64_t, 3> step{};
+        // A pixel takes bits 24..31 of each 64-bit value, and those bits of a sum depend only on the
+        // low 32 bits of its terms, so the walk along the span runs in wrapping 32-bit lanes.
+        std::uint32_t value[3];
+        std::uint32_t step[3];
         for (int k = 0; k < 3; ++k) {
-            value[k] = std::llround(first[k] * kOne) + 0x8000;
-            step[k] = std::llround((last[k] - first[k]) * kOne / steps);
+            value[k] = static_cast<std::uint32_t>(Round(first[k] * kOne) + 0x8000);
+            step[k] = static_cast<std::uint32_t>(Round((last[k] - first[k]) * kOne / steps));
         }
         std::uint32_t* row = canvas.Row(y);
+        std::uint32_t red = value[0], green = value[1], blue = value[2];
         for (int x = x0; x < x1; ++x) {
-            row[x] = PixelFromChannels(static_cast<std::uint32_t>(value[0] >> 16),
-                                       static_cast<std::uint32_t>(value[1] >> 16),
-                                       static_cast<std::uint32_t>(value[2] >> 16));
-            for (int k = 0; k < 3; ++k) value[k] += step[k];
+            row[x] = raster::kOpaque | ((red >> 24) << 16) | ((green >> 24) << 8) | (blue >> 24);
+            red += step[0];
+            green += step[1];
+            blue += step[2];
         }
     });
+}
+
+std::int64_t LibraryRound(double v) {
+    return std::llround(v);
+}
+
+void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const GradientVertex* v1,
+                          const GradientVertex* v2) {
+    if (ReferencePathInUse()) {
+        FillGradientTriangle<Int128, LibraryRound>(canvas, v0, v1, v2);
+    } else if (FitsNarrowWeights(canvas, v0, v1, v2)) {
+        FillGradientTriangle<std::int64_t, RoundHalfAway>(canvas, v0, v1, v2);
+    } else {
+        FillGradientTriangle<Int128, RoundHalfAway>(canvas, v0, v1, v2);
+    }
 }
 
 // Channels at position p between the vertex at a (colour ca) and the one at b (colour cb), rounded.

@@ -1,6 +1,5 @@
 #include "render/depth_sort.hpp"
 
-#include <cmath>
 #include <utility>
 
 #include "platform/random.hpp"
@@ -9,7 +8,7 @@ namespace quarn {
 namespace {
 
 class SortRun {
-public:
+  public:
     SortRun(float* keys, Index* items) : keys_(keys), items_(items) {}
 
     // Recurses only into the smaller side and loops on the larger one, so the depth stays below
@@ -32,7 +31,7 @@ public:
         }
     }
 
-private:
+  private:
     // Partitions lo..hi round the key at hi and returns the pivot's final place. Scanning on from where
     // the last swap left off finds the same places as restarting each pass from lo and hi: everything
     // already passed is still on its right side.
@@ -76,7 +75,8 @@ void SortFaces(Table<float>& keys, Table<Index>& items, int lo, int hi) {
 Index RandomPivot(int lo, int hi) {
     ReseedRandomFromClock();
     const float r = NextRandom();
-    return ToInt16(lo + static_cast<long long>(std::floor(double(r) * (hi - lo + 1))));
+    // r * count is never negative, so dropping the fraction is its floor.
+    return ToInt16(lo + static_cast<long long>(double(r) * (hi - lo + 1)));
 }
 
 }  // namespace quarn

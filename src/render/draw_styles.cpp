@@ -3,8 +3,9 @@
 #include "math/screen_point.hpp"
 #include "platform/canvas.hpp"
 #include "platform/engine_fault.hpp"
+#include "platform/reference_path.hpp"
 #include "render/draw_list.hpp"
-#include "render/draw_style_codes.hpp"
+#include "render/draw_style_table.hpp"
 #include "render/lighting.hpp"
 #include "render/primitive_meshes.hpp"
 #include "scene/scene_store.hpp"
@@ -12,87 +13,66 @@
 namespace quarn {
 namespace {
 
-constexpr std::int32_t kWhite = 0xFFFFFF;
-
-// The pen, brush and raster state of each style; unset columns keep what the surface has.
-void SetUpStyle(Canvas& surface, int style) {
-    switch (style) {
-        case kStyleWireframe:
-            surface.SetRasterMode(kRopCopyPen);
-            surface.SetPenStyle(kPenSolid);
-            surface.SetBrushStyle(kBrushHollow);
-            surface.SetPenColor(kWhite);
-            break;
-        case kStyleFlatEdged:
-            surface.SetRasterMode(kRopCopyPen);
-            surface.SetPenStyle(kPenSolid);
-            surface.SetBrushStyle(kBrushSolid);
-            surface.SetPenColor(kWhite);
-            break;
-        case kStyleFlatShaded:
-            surface.SetRasterMode(kRopCopyPen);
-            surface.SetPenStyle(kPenNone);
-            surface.SetBrushStyle(kBrushSolid);
-            break;
-        case kStyleMergeShaded:
-            surface.SetRasterMode(kRopMergePen);
-            surface.SetPenStyle(kPenNone);
-            surface.SetBrushStyle(kBrushSolid);
-            break;
-        case kStyleInvertOutline:
-            surface.SetRasterMode(kRopNot);
-            surface.SetPenStyle(kPenSolid);
-            surface.SetBrushStyle(kBrushHollow);
-            break;
-        case kStyleSmooth:
-            surface.SetRasterMode(kRopCopyPen);
-            break;
-        default:
-            break;
-    }
+// The pen, brush and raster state of the style; unset entries keep what the surface has.
+void SetUpStyle(Canvas& surface, const DrawStyleSettings& style) {
+    if (style.rasterMode) surface.SetRasterMode(*style.rasterMode);
+    if (style.penStyle) surface.SetPenStyle(*style.penStyle);
+    if (style.brushStyle) surface.SetBrushStyle(*style.brushStyle);
+    if (style.penColor) surface.SetPenColor(*style.penColor);
 }
 
-CanvasPoint CornerPoint(int vertex) {
-    const ScreenPoint p = VectorToPoint(Scene().ScreenVertices[vertex]);
+CanvasPoint CornerPoint(const SceneStore& s, int vertex, bool reference) {
+    const Vector3D& v = s.ScreenVertices[vertex];
+    const ScreenPoint p =
+        reference ? VectorToPoint(v) : ComputeDeferred([&](auto& arith) { return VectorToPoint(arith, v); });
     return {p.x, p.y};
 }
 
 // The 16-bit gradient channel of an 8-bit component: the component in the high byte.
 std::uint16_t GradientChannel(std::int16_t component) {
     if (component < 0 || component > 255)
-        throw ArithmeticError("Overflow: colour component " + std::to_string(component) + " has no gradient channel");
+        throw ArithmeticError("Overflow: colour component " + std::to_string(component) +
+                              " has no gradient channel");
     return static_cast<std::uint16_t>(component << 8);
 }
 
-GradientVertex MakeGradientVertex(int vertex, const ColorRGB16& color) {
-    const CanvasPoint p = CornerPoint(vertex);
-    return {p.x, p.y, GradientChannel(color.Red), GradientChannel(color.Green), GradientChannel(color.Blue), 0};
+GradientVertex MakeGradientVertex(const SceneStore& s, int vertex, const ColorRGB16& color, bool reference) {
+    const CanvasPoint p = CornerPoint(s, vertex, reference);
+    return {p.x, p.y, GradientChannel(color.Red), GradientChannel(color.Green), GradientChannel(color.Blue),
+            0};
 }
 
 }  // namespace
 
 void FillFace(Canvas& surface, int face, const ColorRGB16& color) {
-    const FaceRecord& f = Scene().Faces[face];
-    const CanvasPoint corners[3] = {CornerPoint(f.VertexA), CornerPoint(f.VertexB), CornerPoint(f.VertexC)};
+    const SceneStore& s = Scene();
+    const FaceRecord& f = s.Faces[face];
+    const bool reference = ReferencePathInUse();
+    const CanvasPoint corners[3] = {CornerPoint(s, f.VertexA, reference),
+                                    CornerPoint(s, f.VertexB, reference),
+                                    CornerPoint(s, f.VertexC, reference)};
     surface.SetBrushColor(ColorToRGB(color));
     surface.Polygon(corners, 3);
 }
 
 void GouraudFace(Canvas& surface, int face, const ColorRGB16& colorA, const ColorRGB16& colorB,
                  const ColorRGB16& colorC) {
-    const FaceRecord& f = Scene().Faces[face];
-    const GradientVertex corners[3] = {MakeGradientVertex(f.VertexA, colorA), MakeGradientVertex(f.VertexB, colorB),
-                                       MakeGradientVertex(f.VertexC, colorC)};
+    const SceneStore& s = Scene();
+    const FaceRecord& f = s.Faces[face];
+    const bool reference = ReferencePathInUse();
+    const GradientVertex corners[3] = {MakeGradientVertex(s, f.VertexA, colorA, reference),
+                                       MakeGradientVertex(s, f.VertexB, colorB, reference),
+                                       MakeGradientVertex(s, f.VertexC, colorC, reference)};
     const std::uint32_t triangle[3] = {0, 1, 2};
     surface.GradientFill(corners, 3, triangle, 1, GradientMode::Triangle);
 }
 
 void DrawScene(Canvas& surface, int camera) {
     SceneStore& s = Scene();
-    const int style = s.Cameras[camera].DrawStyle;
+    const DrawStyleSettings& style = LookUpDrawStyle(s.Cameras[camera].DrawStyle);
     SetUpStyle(surface, style);
     ShadeFaces(camera);
-    if (style == kStyleSmooth) {
+    if (style.gouraud) {
         ForEachListedFace([&](Index f) {
             const FaceRecord& face = s.Faces[f];
             GouraudFace(surface, f, s.VertexShades[face.VertexA], s.VertexShades[face.VertexB],

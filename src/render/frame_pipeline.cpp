@@ -1,9 +1,13 @@
 #include "render/frame_pipeline.hpp"
 
+#include <optional>
+
 #include "platform/engine_fault.hpp"
+#include "platform/reference_path.hpp"
 #include "render/draw_list.hpp"
 #include "render/draw_styles.hpp"
 #include "render/face_collection.hpp"
+#include "render/face_geometry.hpp"
 #include "render/frame_messages.hpp"
 #include "render/projection.hpp"
 #include "render/view_transform.hpp"
@@ -13,6 +17,8 @@ namespace quarn {
 
 void RenderFrame(Canvas& surface, int camera) {
     FrameMessageScope messages;
+    std::optional<FaceGeometryScope> sharedGeometry;
+    if (!ReferencePathInUse()) sharedGeometry.emplace();
     try {
         UpdateWorldVertices();
         UpdateViewVertices(camera);

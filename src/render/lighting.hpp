@@ -6,12 +6,6 @@
 
 namespace quarn {
 
-// Mean of the face's three corners in WorldVertices.
-Vector3D FaceCentroid(int face);
-// (B - A) x (C - A) of the face's corners in WorldVertices, unnormalised (twice the face's area long);
-// it points to the face's front.
-Vector3D FaceNormal(int face);
-
 // The colour of the face's material at world point p with normal n, lit by every enabled light:
 // cosine diffuse, an optional reflection term, spot cones, optional distance attenuation, and an
 // optional fade to the camera's DepthCueColor. Integer colour arithmetic, rounded at every scaling.

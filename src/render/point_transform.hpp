@@ -3,8 +3,6 @@
 // each point then costs twelve multiply-adds with one range check per stored component; the results are
 // bit for bit those of TransformPoint and TransformPoint4, faults included.
 
-#include <cmath>
-
 #include "math/matrix.hpp"
 #include "math/vector3d.hpp"
 #include "platform/numeric.hpp"
@@ -12,15 +10,8 @@
 
 namespace quarn {
 
-// StoreFloat with the common case inline: only a non-finite result goes to the throwing helper.
-inline float StoreFloatInline(double value) {
-    const float f = static_cast<float>(value);
-    if (!std::isfinite(f)) return StoreFloat(value);  // throws for NaN and for float overflow
-    return f;
-}
-
 class PreparedTransform {
-public:
+  public:
     explicit PreparedTransform(const Matrix4x4& m);
 
     // TransformPoint(p, m).
@@ -32,13 +23,13 @@ public:
         return {Store(Column(p, 0)), Store(Column(p, 1)), Store(Column(p, 2)), Store(Column(p, 3))};
     }
 
-private:
+  private:
     // The same sum in the same order as the matrix library: y, x, z, then the translation.
     double Column(const Vector3D& p, int c) const {
         const double* k = columns_[c];
         return double(p.y) * k[1] + double(p.x) * k[0] + double(p.z) * k[2] + k[3];
     }
-    static float Store(double value) { return StoreFloatInline(value); }
+    static float Store(double value) { return StoreFloat(value); }
 
     double columns_[4][4];  // columns_[c][r] = m.row[r] component c
 };

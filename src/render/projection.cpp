@@ -9,8 +9,9 @@
 
 namespace quarn {
 
-Matrix4x4 BuildProjectionMatrix(float distanceFactor, float nearClip, float farClip, float scaleX, float scaleY,
-                                float halfWidth, float halfHeight, bool orthographic, float orthoScale) {
+Matrix4x4 BuildProjectionMatrix(float distanceFactor, float nearClip, float farClip, float scaleX,
+                                float scaleY, float halfWidth, float halfHeight, bool orthographic,
+                                float orthoScale) {
     const double d = distanceFactor, n = nearClip, f = farClip;
     if (!(nearClip > 0) || nearClip >= farClip) {
         ShowFrameEngineError(kBadCameraSettings);
@@ -18,7 +19,8 @@ Matrix4x4 BuildProjectionMatrix(float distanceFactor, float nearClip, float farC
     }
     if (orthographic) {
         const double k = orthoScale;
-        return MatrixFromRows(MakeRow(k, 0, 0, 0), MakeRow(0, -k, 0, 0), MakeRow(0, 0, CheckedDivide(1, f - n), 0),
+        return MatrixFromRows(MakeRow(k, 0, 0, 0), MakeRow(0, -k, 0, 0),
+                              MakeRow(0, 0, CheckedDivide(1, f - n), 0),
                               MakeRow(halfWidth, halfHeight, CheckedDivide(-n, f - n), 1));
     }
     const double t = StoreFloat(CheckedDivide(d, n));
@@ -34,8 +36,9 @@ void ProjectVertices(const Canvas& surface, int camera) {
     const float halfHeight = StoreFloat(surface.Height() / 2.0);
     const float scale = halfWidth > halfHeight ? halfWidth : halfHeight;
     const float distanceFactor = StoreFloat(double(c.NearClip) * c.TanHalfFov);
-    const PreparedTransform projection(BuildProjectionMatrix(distanceFactor, c.NearClip, c.FarClip, scale, scale,
-                                                             halfWidth, halfHeight, c.Orthographic, c.OrthoScale));
+    const PreparedTransform projection(BuildProjectionMatrix(distanceFactor, c.NearClip, c.FarClip, scale,
+                                                             scale, halfWidth, halfHeight, c.Orthographic,
+                                                             c.OrthoScale));
     for (int i = s.MeshSlots.First; i <= RangeLast(s.MeshSlots); ++i) {
         const MeshRecord& m = s.Meshes[i];
         if (!m.Visible || m.VertexCount < 1) continue;
@@ -48,9 +51,8 @@ void ProjectVertices(const Canvas& surface, int camera) {
             const Vector4D h = projection.Apply4(in[k]);
             if (h.w == 0) continue;
             // w is not 0, so 1 / w is finite in double; only its rounding to float can overflow.
-            const float r = StoreFloatInline(1.0 / h.w);
-            out[k] = {StoreFloatInline(double(h.x) * r), StoreFloatInline(double(h.y) * r),
-                      StoreFloatInline(double(h.z) * r)};
+            const float r = StoreFloat(1.0 / h.w);
+            out[k] = {StoreFloat(double(h.x) * r), StoreFloat(double(h.y) * r), StoreFloat(double(h.z) * r)};
         }
     }
 }

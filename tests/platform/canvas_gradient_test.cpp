@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "canvas_test_support.hpp"
 #include "platform/canvas.hpp"
+#include "platform/reference_path.hpp"
 
 namespace quarn {
 namespace {
@@ -94,6 +98,43 @@ TEST(CanvasGradient, AnIndexOutsideTheVerticesRefusesTheWholeCall) {
     canvas.GradientFill(vertices, 2, rects, 2, GradientMode::RectHorizontal);
     canvas.GradientFill(vertices, 2, rects, 1, static_cast<GradientMode>(7));
     EXPECT_TRUE(PixelsNotOf(canvas, kBlack).empty());
+}
+
+// The triangle scan and the narrow gradient weights stand in for the general polygon scan and the
+// 128-bit weights; both ways must give the same pixels, for triangles inside the canvas, across its
+// edges and with corners anywhere in the 32-bit range.
+TEST(CanvasGradient, FastTriangleFillsMatchTheReferenceFills) {
+    std::mt19937 random(7);
+    auto coordinate = [&](int range) {
+        const int kind = static_cast<int>(random() % 4);
+        if (kind == 0) return static_cast<std::int32_t>(random());  // anywhere in 32 bits
+        return static_cast<std::int32_t>(random() % static_cast<unsigned>(range)) - range / 4;
+    };
+    auto draw = [&](bool reference, const std::vector<GradientVertex>& corners) {
+        UseReferencePath(reference);
+        Canvas canvas = testing::MakeCanvas(97, 61, testing::kBlack);
+        canvas.SetPenStyle(kPenNone);
+        for (std::size_t k = 0; k < corners.size(); k += 3) {
+            const CanvasPoint points[3] = {{corners[k].x, corners[k].y},
+                                           {corners[k + 1].x, corners[k + 1].y},
+                                           {corners[k + 2].x, corners[k + 2].y}};
+            const std::uint32_t triangle[3] = {0, 1, 2};
+            canvas.GradientFill(&corners[k], 3, triangle, 1, GradientMode::Triangle);
+            canvas.SetRasterMode(k % 2 == 0 ? kRopCopyPen : 7);
+            canvas.SetBrushColor(static_cast<std::int32_t>(k * 40503u & 0xFFFFFF));
+            canvas.Polygon(points, 3);
+        }
+        UseReferencePath(false);
+        return std::vector<std::uint32_t>(canvas.Pixels(), canvas.Pixels() + 97 * 61);
+    };
+    for (int round = 0; round < 200; ++round) {
+        std::vector<GradientVertex> corners;
+        for (int k = 0; k < 12; ++k) {
+            const auto channel = [&] { return static_cast<std::uint16_t>(random() & 0xFFFF); };
+            corners.push_back({coordinate(140), coordinate(90), channel(), channel(), channel(), 0});
+        }
+        ASSERT_TRUE(draw(false, corners) == draw(true, corners)) << "round " << round;
+    }
 }
 
 }  // namespace

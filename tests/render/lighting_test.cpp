@@ -1,7 +1,9 @@
+#include "render/lighting.hpp"
+
 #include <gtest/gtest.h>
 
 #include "render/draw_style_codes.hpp"
-#include "render/lighting.hpp"
+#include "render/face_geometry.hpp"
 #include "render_fixture.hpp"
 
 namespace quarn::test {
@@ -10,7 +12,7 @@ namespace {
 // A single triangle in the plane z = 0 facing -z, and a camera; lights are added per test. ShadePoint
 // is asked about the origin with the normal (0, 0, -1).
 class LightingTest : public RenderTest {
-protected:
+  protected:
     void SetUp() override {
         RenderTest::SetUp();
         mesh = MakeMesh({{0, 0, 0}, {0, 1, 0}, {1, 0, 0}}, {{0, 1, 2}});
@@ -123,7 +125,8 @@ TEST_F(LightingTest, BadSettingsAreReportedOncePerColourPassAndShadingGoesOn) {
     Scene().Lights[light].NearRange = Scene().Lights[light].FarRange = 10;
     Camera().DrawStyle = kStyleFlatShaded;
     const MeshRecord& m = Scene().Meshes[mesh];
-    for (int v = 0; v < 3; ++v) Scene().WorldVertices[m.FirstVertex + v] = Scene().Vertices[m.FirstVertex + v];
+    for (int v = 0; v < 3; ++v)
+        Scene().WorldVertices[m.FirstVertex + v] = Scene().Vertices[m.FirstVertex + v];
     for (int k = 0; k < 40; ++k) Scene().DrawList[k] = face;
     ShadeFaces(camera);
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Bad light settings!", "Bad camera settings!"}));

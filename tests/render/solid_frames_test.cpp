@@ -1,8 +1,6 @@
 // Frames of every menu solid in the six draw styles, written as PNG files into the test output folder
 // so that a person can look at them.
 
-#ifdef ORRIN_HAVE_SOLIDS
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,7 +17,7 @@ namespace {
 constexpr std::int32_t kGrey = 192 + 192 * 256 + 192 * 65536;
 
 class SolidFramesTest : public RenderTest {
-protected:
+  protected:
     // The view the frame loop draws: the camera on its orbit at distance 200, the light at the camera.
     void Frame(int style) {
         SceneStore& s = Scene();
@@ -31,7 +29,8 @@ protected:
     }
     int CoveredPixels() const {
         int n = 0;
-        for (int k = 0; k < surface.Width() * surface.Height(); ++k) n += surface.Pixels()[k] != PixelFromColor(kGrey);
+        for (int k = 0; k < surface.Width() * surface.Height(); ++k)
+            n += surface.Pixels()[k] != PixelFromColor(kGrey);
         return n;
     }
 
@@ -59,8 +58,9 @@ TEST_F(SolidFramesTest, EveryMenuSolidInEveryStyle) {
             covered[style] = CoveredPixels();
             EXPECT_GT(DrawListLength(), 0) << entry.EnglishName;
             EXPECT_GT(covered[style], 100) << entry.EnglishName << " style " << style;
-            surface.WritePng((folder / (std::string(entry.EnglishName) + "_style" + std::to_string(style) + ".png"))
-                                 .string());
+            surface.WritePng(
+                (folder / (std::string(entry.EnglishName) + "_style" + std::to_string(style) + ".png"))
+                    .string());
         }
         // Flat and smooth shading cover the same silhouette.
         EXPECT_NEAR(covered[5], covered[2], covered[2] / 50 + 10) << entry.EnglishName;
@@ -70,5 +70,3 @@ TEST_F(SolidFramesTest, EveryMenuSolidInEveryStyle) {
 
 }  // namespace
 }  // namespace quarn::test
-
-#endif  // ORRIN_HAVE_SOLIDS
