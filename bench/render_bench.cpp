@@ -1,5 +1,6 @@
 // Whole frames of the menu sphere, the menu torus and a scene that fills the face table, in the flat
-// and the smooth style, each beside a plain clear of the same canvas.
+// and the smooth style, through the fast paths and through the checked reference, each beside a plain
+// clear of the same canvas.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 
 #include "platform/canvas.hpp"
 #include "platform/random.hpp"
+#include "platform/reference_path.hpp"
 #include "render/draw_style_codes.hpp"
 #include "render/frame_pipeline.hpp"
 #include "scene/scene.hpp"
@@ -58,7 +60,9 @@ void PlaceCamera(Index camera) {
     Scene().Lights[1].Position = Scene().Cameras[camera].Position;
 }
 
-void RenderFrameBench(benchmark::State& state, BenchScene scene, Index style, int width, int height) {
+// The frame through the fast paths, or through the checked reference code they stand in for.
+void RenderFrameBench(benchmark::State& state, BenchScene scene, Index style, int width, int height, bool reference) {
+    UseReferencePath(reference);
     const Index camera = BuildScene(scene);
     Scene().Cameras[camera].DrawStyle = style;
     Canvas surface(width, height);
@@ -75,6 +79,7 @@ void RenderFrameBench(benchmark::State& state, BenchScene scene, Index style, in
     }
     state.counters["faces_drawn"] = faces;
     UseClockRandomSeed();
+    UseReferencePath(false);
 }
 
 void ClearBench(benchmark::State& state, int width, int height) {
@@ -84,6 +89,7 @@ void ClearBench(benchmark::State& state, int width, int height) {
         surface.Clear();
         benchmark::DoNotOptimize(surface.Pixels());
     }
+    state.counters["faces_drawn"] = 0;  // every run has the same columns, which CSV output needs
 }
 
 struct Size {
@@ -102,10 +108,12 @@ const bool registered = [] {
             ->Unit(benchmark::kMicrosecond);
         for (const auto& s : scenes)
             for (const Index style : {kStyleFlatShaded, kStyleSmooth})
-                benchmark::RegisterBenchmark(
-                    ("RenderFrame/" + std::string(s.name) + "/style" + std::to_string(style) + "/" + dims).c_str(),
-                    RenderFrameBench, s.scene, style, size.width, size.height)
-                    ->Unit(benchmark::kMicrosecond);
+                for (const bool reference : {false, true})
+                    benchmark::RegisterBenchmark((std::string(reference ? "RenderFrameReference/" : "RenderFrame/") +
+                                                  s.name + "/style" + std::to_string(style) + "/" + dims)
+                                                     .c_str(),
+                                                 RenderFrameBench, s.scene, style, size.width, size.height, reference)
+                        ->Unit(benchmark::kMicrosecond);
     }
     return true;
 }();
