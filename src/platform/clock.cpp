@@ -3,6 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include <time.h>
+
 namespace quarn {
 
 float SecondsSinceMidnight() {
@@ -18,6 +20,12 @@ float SecondsSinceMidnight() {
 std::uint64_t ClockTicks() {
     using namespace std::chrono;
     return static_cast<std::uint64_t>(duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+std::uint64_t CoarseClockTicks() {
+    timespec now{};
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &now) != 0) return ClockTicks();
+    return static_cast<std::uint64_t>(now.tv_sec) * 1000000000u + static_cast<std::uint64_t>(now.tv_nsec);
 }
 
 }  // namespace quarn

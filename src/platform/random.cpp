@@ -32,7 +32,7 @@ float NextRandom() {
 
 void ReseedRandomFromClock() {
     GeneratorState& g = Generator();
-    if (!g.fixed) g.state ^= ClockTicks() * 0xd6e8feb86659fd93ULL;
+    if (!g.fixed) g.state ^= CoarseClockTicks() * 0xd6e8feb86659fd93ULL;
 }
 
 void UseFixedRandomSeed(std::uint64_t seed) {
