@@ -2,13 +2,23 @@
 // What both reader fuzz targets share: a store prepared once, a Ui that swallows messages, and a store
 // that is emptied of objects before every input so that each input runs alone.
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
-#include "../tests/support/store_consistency.hpp"
 #include "platform/ui.hpp"
 #include "scene/scene.hpp"
+#include "scene/store_consistency.hpp"
 
 namespace quarn::fuzzing {
+
+// Prints the fault and aborts when the store is inconsistent.
+inline void AbortIfStoreInconsistent() {
+    const std::string fault = FindStoreInconsistency();
+    if (fault.empty()) return;
+    std::fprintf(stderr, "Inconsistent scene store: %s\n", fault.c_str());
+    std::abort();
+}
 
 class SilentUi : public Ui {
   public:

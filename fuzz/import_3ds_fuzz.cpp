@@ -9,6 +9,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     quarn::fuzzing::PrepareStore();
     quarn::Import3dsFromBytes({data, size}, "fuzz.3ds");
-    quarn::testing::AbortIfStoreInconsistent();
+    quarn::fuzzing::AbortIfStoreInconsistent();
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "scene/store_consistency.hpp"
 #include "files/import_3ds.hpp"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include "byte_builder.hpp"
 #include "math/angles.hpp"
 #include "support/scene_fixture.hpp"
-#include "support/store_consistency.hpp"
 
 namespace quarn {
 namespace {
@@ -30,7 +30,7 @@ using testing::TriangleMesh;
 class Import3dsTest : public testing::SceneTest {
   protected:
     void TearDown() override {
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         SceneTest::TearDown();
     }
 
@@ -265,7 +265,7 @@ TEST_F(Import3dsTest, DamagedChunksLoseOnlyWhatTheyHold) {
         InitEngine();
         ui.messages.clear();
         Import3dsFromBytes(c.file, "damaged.3ds");
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         std::vector<std::string> names;
         for (int i = 1; i <= store().MeshSlots.Count; ++i) names.push_back(mesh(i).Name);
         EXPECT_EQ(names, c.meshes);
@@ -319,7 +319,7 @@ TEST_F(Import3dsTest, AFileThatEndsEarlyImportsItsCompleteObjectsAndSaysSoOnce) 
         ui.messages.clear();
         Import3dsFromBytes(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length)),
                            "cut.3ds");
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         std::vector<std::string> names;
         for (int i = 1; i <= store().MeshSlots.Count; ++i) names.push_back(mesh(i).Name);
         EXPECT_EQ(names, c.meshes);
@@ -340,7 +340,7 @@ TEST_F(Import3dsTest, AFileThatEndsEarlyImportsItsCompleteObjectsAndSaysSoOnce) 
     ui.messages.clear();
     Import3dsFromBytes(Bytes(sample.begin(), sample.begin() + static_cast<std::ptrdiff_t>(sample.size() / 2)),
                        "half.3ds");
-    EXPECT_EQ(testing::FindStoreInconsistency(), "");
+    EXPECT_EQ(FindStoreInconsistency(), "");
     ASSERT_GE(store().MeshSlots.Count, 1);
     EXPECT_LT(store().MeshSlots.Count, 5);
     for (int i = 1; i <= store().MeshSlots.Count; ++i) EXPECT_EQ(mesh(i).FaceCount, 12);
@@ -361,7 +361,7 @@ TEST_F(Import3dsTest, RealSampleFilesImportTheirMeshesAndCamera) {
         InitEngine();
         Import3ds(std::string(ORRIN_TEST_DATA) + "/3ds/" + s.file);
         EXPECT_TRUE(ui.messages.empty());
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         ASSERT_EQ(store().MeshSlots.Count, s.meshes);
         EXPECT_EQ(store().CameraSlots.Count, s.cameras);
         for (int i = 1; i <= s.meshes; ++i) {

@@ -6,8 +6,8 @@
 
 #include "byte_builder.hpp"
 #include "files/native_model.hpp"
+#include "scene/store_consistency.hpp"
 #include "support/scene_fixture.hpp"
-#include "support/store_consistency.hpp"
 
 namespace quarn {
 namespace {
@@ -26,7 +26,7 @@ protected:
         fs::create_directories(dir_);
     }
     void TearDown() override {
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         SceneTest::TearDown();
     }
 
@@ -216,7 +216,7 @@ TEST_F(NativeModel, DamagedFilesNeverLeaveAHalfMadeMesh) {
         SCOPED_TRACE(c.name);
         ui.messages.clear();
         const Index m = LoadModelFromBytes(c.file, "damaged.qrn");
-        EXPECT_EQ(testing::FindStoreInconsistency(), "");
+        EXPECT_EQ(FindStoreInconsistency(), "");
         if (c.faces < 0) {
             EXPECT_EQ(m, 0);
             EXPECT_EQ(store().MeshSlots.Count, 0);

@@ -2,7 +2,7 @@
 
 #include "canvas_test_support.hpp"
 #include "platform/canvas.hpp"
-#include "platform/recording_ui.hpp"
+#include "support/recording_ui.hpp"
 
 namespace quarn {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_ui.hpp"
+#include "support/recording_ui.hpp"
 
 namespace quarn {
 namespace {

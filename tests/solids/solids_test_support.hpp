@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/random.hpp"
-#include "platform/recording_ui.hpp"
+#include "support/recording_ui.hpp"
 #include "scene/scene.hpp"
 
 namespace quarn::testing {

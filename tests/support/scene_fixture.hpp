@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/random.hpp"
-#include "platform/recording_ui.hpp"
+#include "support/recording_ui.hpp"
 #include "scene/scene.hpp"
 
 namespace quarn::testing {

@@ -1,4 +1,4 @@
-#include "platform/recording_ui.hpp"
+#include "support/recording_ui.hpp"
 
 namespace quarn {
 

@@ -1,22 +1,15 @@
-#pragma once
-// Checks that the scene store is consistent: every mesh's runs lie within 1..10000 and are disjoint from
-// every other mesh's runs, every face's corners lie inside its own mesh's vertex run, every vertex is a
-// finite point, parent links name existing meshes and never loop, and the slot ranges are sane.
-// Header-only so that the fuzz targets can use it as well as the tests.
+#include "scene/store_consistency.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "scene/scene_store.hpp"
 
-namespace quarn::testing {
+namespace quarn {
 
-// An empty text when the store is consistent, otherwise the first fault found.
-inline std::string FindStoreInconsistency() {
+std::string FindStoreInconsistency() {
     const SceneStore& s = Scene();
     auto rangeOk = [](const SlotRange& r) {
         return r.First == 1 && r.Count >= 0 && r.Count <= kTableCapacity;
@@ -72,12 +65,4 @@ inline std::string FindStoreInconsistency() {
     return {};
 }
 
-// For fuzz targets: prints the fault and aborts when the store is inconsistent.
-inline void AbortIfStoreInconsistent() {
-    const std::string fault = FindStoreInconsistency();
-    if (fault.empty()) return;
-    std::fprintf(stderr, "Inconsistent scene store: %s\n", fault.c_str());
-    std::abort();
-}
-
-}  // namespace quarn::testing
+}  // namespace quarn
