@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev libpng-dev fonts-wqy-microhei
   clang libclang-rt-14-dev
 )

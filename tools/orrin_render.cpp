@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/native_model.hpp"
+#include "message_log.hpp"
 #include "platform/canvas.hpp"
 #include "platform/engine_fault.hpp"
 #include "platform/random.hpp"
@@ -52,8 +53,7 @@ Index MeshToSave() {
                                                    " meshes; a .qrn file holds one");
 }
 
-int Run(const RenderOptions& options) {
-    if (options.seed) UseFixedRandomSeed(*options.seed);
+int RunSteps(const RenderOptions& options) {
     PrepareEngine(options);
     LoadSource(options);
 
@@ -66,8 +66,26 @@ int Run(const RenderOptions& options) {
         DrawFrame(options, view);
         if (!options.outputPng.empty()) view.WritePng(options.outputPng);
     }
-    if (options.info) WriteSceneReport(std::cout, options.frame);
     return 0;
+}
+
+// The run, with every message on standard error and, for --info, in the report. When a step fails the
+// report still shows what the store holds and why the run stopped; the failure goes on to main.
+int Run(const RenderOptions& options) {
+    if (options.seed) UseFixedRandomSeed(*options.seed);
+    MessageLog log;
+    const SceneReportOptions report{options.geometry, options.frame};
+    try {
+        const int status = RunSteps(options);
+        if (options.info) WriteSceneReport(std::cout, report, log.Messages());
+        return status;
+    } catch (const std::exception& failure) {
+        if (options.info) {
+            log.Keep({std::nullopt, failure.what(), "orrin-render"});
+            WriteSceneReport(std::cout, report, log.Messages());
+        }
+        throw;
+    }
 }
 
 }  // namespace

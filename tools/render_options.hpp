@@ -25,6 +25,7 @@ struct RenderOptions {
     bool background = false;
     bool info = false;
     bool frame = false;
+    bool geometry = false;
     bool help = false;
 };
 

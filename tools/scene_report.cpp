@@ -1,6 +1,7 @@
 #include "scene_report.hpp"
 
 #include "json_writer.hpp"
+#include "render/draw_style_table.hpp"
 #include "scene/scene.hpp"
 
 namespace orrin {
@@ -8,12 +9,20 @@ namespace {
 
 using namespace quarn;
 
+void WritePoint(JsonWriter& json, const Vector3D& v) {
+    json.BeginArray().Number(v.x).Number(v.y).Number(v.z).EndArray();
+}
+
 void WriteVector(JsonWriter& json, std::string_view name, const Vector3D& v) {
-    json.Key(name).BeginArray().Number(v.x).Number(v.y).Number(v.z).EndArray();
+    WritePoint(json.Key(name), v);
+}
+
+void WriteColorValue(JsonWriter& json, const ColorRGB16& c) {
+    json.BeginArray().Number(c.Red).Number(c.Green).Number(c.Blue).EndArray();
 }
 
 void WriteColor(JsonWriter& json, std::string_view name, const ColorRGB16& c) {
-    json.Key(name).BeginArray().Number(c.Red).Number(c.Green).Number(c.Blue).EndArray();
+    WriteColorValue(json.Key(name), c);
 }
 
 void WriteRun(JsonWriter& json, std::string_view name, int first, int count) {
@@ -24,7 +33,25 @@ void WriteAngles(JsonWriter& json, const EulerAngles& r) {
     json.Field("rotationZ", r.x).Field("rotationX", r.y).Field("rotationY", r.z);
 }
 
-void WriteMeshes(JsonWriter& json) {
+// The mesh's vertices in order and its faces, with corners counted from the mesh's first vertex.
+void WriteGeometry(JsonWriter& json, const MeshRecord& m) {
+    const SceneStore& s = Scene();
+    json.Key("vertices").BeginArray();
+    for (int k = 0; k < m.VertexCount; ++k) WritePoint(json, s.Vertices[m.FirstVertex + k]);
+    json.EndArray();
+    json.Key("faces").BeginArray();
+    for (int k = 0; k < m.FaceCount; ++k) {
+        const FaceRecord& f = s.Faces[m.FirstFace + k];
+        json.BeginObject().Key("corners").BeginArray();
+        for (const int v : {f.VertexA, f.VertexB, f.VertexC}) json.Number(v - m.FirstVertex);
+        json.EndArray();
+        WriteColor(json, "color", f.Color);
+        json.Field("diffuse", f.Diffuse).EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteMeshes(JsonWriter& json, bool geometry) {
     const SceneStore& s = Scene();
     json.Key("meshes").BeginArray();
     for (int i = s.MeshSlots.First; i <= RangeLast(s.MeshSlots); ++i) {
@@ -41,7 +68,9 @@ void WriteMeshes(JsonWriter& json) {
         WriteVector(json, "position", m.Position);
         WriteAngles(json, m.Rotation());
         WriteVector(json, "scale", m.Scale);
-        json.Field("visible", m.Visible).EndObject();
+        json.Field("visible", m.Visible);
+        if (geometry) WriteGeometry(json, m);
+        json.EndObject();
     }
     json.EndArray();
 }
@@ -56,10 +85,14 @@ void WriteCameras(JsonWriter& json) {
         json.Field("attenuationNear", c.AttenuationNear).Field("attenuationFar", c.AttenuationFar);
         WriteAngles(json, c.Rotation());
         WriteVector(json, "position", c.Position);
-        json.Field("twoSided", c.TwoSided).Field("specularOn", c.SpecularOn).Field("attenuationOn", c.AttenuationOn);
+        json.Field("twoSided", c.TwoSided)
+            .Field("specularOn", c.SpecularOn)
+            .Field("attenuationOn", c.AttenuationOn);
         json.Field("faceColorLighting", c.FaceColorLighting);
         WriteColor(json, "depthCueColor", c.DepthCueColor);
-        json.Field("drawStyle", c.DrawStyle).Field("orthographic", c.Orthographic).Field("orthoScale", c.OrthoScale);
+        json.Field("drawStyle", c.DrawStyle)
+            .Field("orthographic", c.Orthographic)
+            .Field("orthoScale", c.OrthoScale);
         json.EndObject();
     }
     json.EndArray();
@@ -81,35 +114,59 @@ void WriteLights(JsonWriter& json) {
     json.EndArray();
 }
 
+// Each listed face with its corner vertices and their screen positions, its depth key and the colours
+// the camera's style handed to the fill: the face's shade, the three corner shades of the smooth style,
+// or none for the outline styles, which compute no colour.
 void WriteDrawList(JsonWriter& json) {
     const SceneStore& s = Scene();
+    const ShadingPass shading = LookUpDrawStyle(s.Cameras[s.CurrentCamera].DrawStyle).shading;
     json.Key("drawList").BeginArray();
     for (int i = 0; i <= kTableCapacity && s.DrawList[i] != 0; ++i) {
         const int face = s.DrawList[i];
         const FaceRecord& f = s.Faces[face];
-        json.BeginObject().Field("face", face).Key("corners").BeginArray();
-        for (const int v : {f.VertexA, f.VertexB, f.VertexC}) {
-            const Vector3D& p = s.ScreenVertices[v];
-            json.BeginArray().Number(p.x).Number(p.y).Number(p.z).EndArray();
-        }
+        const int corners[3] = {f.VertexA, f.VertexB, f.VertexC};
+        json.BeginObject().Field("face", face).Key("vertices").BeginArray();
+        for (const int v : corners) json.Number(v);
+        json.EndArray().Key("corners").BeginArray();
+        for (const int v : corners) WritePoint(json, s.ScreenVertices[v]);
         json.EndArray();
         json.Field("depthKey", s.FaceDepths[i]);
-        WriteColor(json, "shade", s.FaceShades[face]);
+        if (shading == ShadingPass::FaceColors || shading == ShadingPass::LitFaces) {
+            WriteColor(json, "shade", s.FaceShades[face]);
+        } else if (shading == ShadingPass::LitCorners) {
+            json.Key("vertexShades").BeginArray();
+            for (const int v : corners) WriteColorValue(json, s.VertexShades[v]);
+            json.EndArray();
+        }
         json.EndObject();
+    }
+    json.EndArray();
+}
+
+void WriteMessages(JsonWriter& json, const std::vector<LoggedMessage>& messages) {
+    json.Key("messages").BeginArray();
+    for (const LoggedMessage& m : messages) {
+        json.BeginObject();
+        if (m.code) json.Field("code", *m.code);
+        json.Field("text", std::string_view(m.text))
+            .Field("caption", std::string_view(m.caption))
+            .EndObject();
     }
     json.EndArray();
 }
 
 }  // namespace
 
-void WriteSceneReport(std::ostream& out, bool withDrawList) {
+void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
+                      const std::vector<LoggedMessage>& messages) {
     JsonWriter json(out);
     json.BeginObject();
     json.Field("currentMesh", Scene().CurrentMesh);
-    WriteMeshes(json);
+    WriteMeshes(json, options.geometry);
     WriteCameras(json);
     WriteLights(json);
-    if (withDrawList) WriteDrawList(json);
+    WriteMessages(json, messages);
+    if (options.drawList) WriteDrawList(json);
     json.EndObject();
     out << '\n';
 }

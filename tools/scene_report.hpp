@@ -1,10 +1,20 @@
 #pragma once
-// The scene store described as JSON: meshes, cameras, lights and, optionally, the last frame's draw list.
+// The scene store described as JSON: meshes, cameras, lights, the messages of the run and, optionally,
+// every mesh's vertices and faces and the last frame's draw list.
 
 #include <ostream>
+#include <vector>
+
+#include "message_log.hpp"
 
 namespace orrin {
 
-void WriteSceneReport(std::ostream& out, bool withDrawList);
+struct SceneReportOptions {
+    bool geometry = false;  // each mesh's vertex positions and faces: the store without loss
+    bool drawList = false;  // the last frame's draw list
+};
+
+void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
+                      const std::vector<LoggedMessage>& messages);
 
 }  // namespace orrin

@@ -22,7 +22,7 @@ TEST(RenderOptionsTest, DefaultsAndEveryOption) {
 
     const RenderOptions all = Parse({"--size", "640x480", "--yaw", "-0.5", "--pitch", "0.25", "--distance", "90",
                                      "--style", "5", "--color", "255,128,0", "--seed", "7", "--ortho", "--background",
-                                     "torus", "--info", "--frame", "-o", "t.png"});
+                                     "torus", "--info", "--frame", "--geometry", "-o", "t.png"});
     EXPECT_EQ(all.width, 640);
     EXPECT_EQ(all.height, 480);
     EXPECT_EQ(all.yaw, -0.5f);
@@ -31,7 +31,7 @@ TEST(RenderOptionsTest, DefaultsAndEveryOption) {
     EXPECT_EQ(all.style, 5);
     EXPECT_EQ(all.color, 255 + 128 * 256);
     EXPECT_EQ(all.seed, 7u);
-    EXPECT_TRUE(all.orthographic && all.background && all.info && all.frame);
+    EXPECT_TRUE(all.orthographic && all.background && all.info && all.frame && all.geometry);
     EXPECT_EQ(all.source, "torus");
 
     const RenderOptions save = Parse({"--save", "sphere", "s.qrn"});
@@ -55,6 +55,7 @@ TEST(RenderOptionsTest, BadCommandLinesSayWhatIsWrong) {
         {"cube", "-o", "x.png", "--wobble"},
         {"cube", "cone", "-o", "x.png"},
         {"cube", "--frame", "-o", "x.png"},
+        {"cube", "--geometry", "-o", "x.png"},
     };
     for (const auto& args : bad) EXPECT_THROW(Parse(args), UsageError) << testing::PrintToString(args);
 }
