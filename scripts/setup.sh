@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev
-  libfreetype-dev libfontconfig-dev libpng-dev fonts-wqy-microhei
+  libfreetype-dev libfontconfig-dev libpng-dev libcairo2-dev fonts-wqy-microhei
   clang libclang-rt-14-dev
 )
 if [[ -f "$(dirname "$0")/extra-packages.txt" ]]; then

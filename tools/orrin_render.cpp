@@ -15,6 +15,8 @@
 #include "scene/scene.hpp"
 #include "scene_report.hpp"
 #include "scene_sources.hpp"
+#include "measures_report.hpp"
+#include "textbook_output.hpp"
 
 namespace orrin {
 namespace {
@@ -59,13 +61,15 @@ int Run(const RenderOptions& options) {
 
     if (!options.saveQrn.empty() && !SaveModel(MeshToSave(), options.saveQrn)) return 1;
 
-    if (!options.outputPng.empty() || options.frame) {
+    if (options.textbook.enabled) WriteTextbookDrawing(options);
+    if ((!options.outputPng.empty() && !options.textbook.enabled) || options.frame) {
         Canvas view(options.width, options.height);
         view.SetBackColor(kViewBackColor);
         if (options.background) view.SetBackgroundPicture(ViewBackgroundPicture());
         DrawFrame(options, view);
         if (!options.outputPng.empty()) view.WritePng(options.outputPng);
     }
+    NoteMeasuredSource(options.source);
     if (options.info) WriteSceneReport(std::cout, options.frame);
     return 0;
 }

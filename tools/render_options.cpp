@@ -71,6 +71,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         else if (arg == "--background") options.background = true;
         else if (arg == "--info") options.info = true;
         else if (arg == "--frame") options.frame = true;
+        else if (ParseTextbookOption(arg, value, options.textbook)) continue;
         else if (arg == "--save") {
             options.source = value();
             options.saveQrn = value();
@@ -90,13 +91,15 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
     if (options.outputPng.empty() && options.saveQrn.empty() && !options.info)
         throw UsageError("nothing to do: give -o FILE.png, --info or --save");
     if (options.frame && !options.info) throw UsageError("--frame goes with --info");
+    CheckTextbookOptions(options.textbook, options.outputPng);
     return options;
 }
 
 std::string RenderUsage() {
     return R"(Usage:
   orrin-render SOURCE [options] -o OUT.png     draw one frame of SOURCE into a PNG file
-  orrin-render SOURCE --info [--frame]         print the scene as JSON
+  orrin-render SOURCE --textbook [--view V] -o OUT.svg   draw SOURCE as a textbook line drawing
+  orrin-render SOURCE --info [--frame]         print the scene as JSON and each mesh's measures
   orrin-render --save SOURCE OUT.qrn           write the built solid or loaded model as a model file
 
 SOURCE is a solid by its menu index or name, or a .qrn or .3ds model file.
@@ -122,11 +125,13 @@ Options:
   --info           print meshes, cameras and lights as JSON on standard output
   --frame          with --info: also render one frame and list its draw list
   --help           show this text
+)" + std::string(kTextbookUsage) + R"(
 
 Examples:
   orrin-render cone --yaw 0.6 --pitch 0.4 -o cone.png
   orrin-render torus --style 5 --color 40,120,220 --size 640x480 -o torus.png
   orrin-render model.3ds --info
+  orrin-render hexagonal-pyramid --textbook --view oblique --labels -o pyramid.svg
 )";
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "textbook_options.hpp"
+
 namespace orrin {
 
 struct RenderOptions {
@@ -26,6 +28,7 @@ struct RenderOptions {
     bool info = false;
     bool frame = false;
     bool help = false;
+    TextbookOptions textbook;
 };
 
 // A command line that cannot be understood; the text says what is wrong.

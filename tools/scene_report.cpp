@@ -1,6 +1,7 @@
 #include "scene_report.hpp"
 
 #include "json_writer.hpp"
+#include "measures_report.hpp"
 #include "scene/scene.hpp"
 
 namespace orrin {
@@ -41,7 +42,9 @@ void WriteMeshes(JsonWriter& json) {
         WriteVector(json, "position", m.Position);
         WriteAngles(json, m.Rotation());
         WriteVector(json, "scale", m.Scale);
-        json.Field("visible", m.Visible).EndObject();
+        json.Field("visible", m.Visible);
+        WriteMeshMeasures(json, i);
+        json.EndObject();
     }
     json.EndArray();
 }
