@@ -49,7 +49,9 @@ Projected DrawingView::Project(const Point3& v) const {
 bool DrawingView::FacesViewer(const Point3& normal, const Point3& point) const {
     // The ray that reaches the point: from the eye, or along the projection direction.
     const Point3 ray = perspective_ ? point : Point3{-shearX_, -shearY_, 1};
-    return DotProduct(normal, ray) < 0;
+    // A face seen edge-on (within the rounding of float vertices) counts as turned away, so that the
+    // outline runs along one side of it and not zigzagging across it.
+    return DotProduct(normal, ray) < -1e-6 * LengthOf(normal) * LengthOf(ray);
 }
 
 DrawingView MakeCameraView(const CameraRecord& c) {

@@ -31,8 +31,8 @@ bool HiddenBehind(const Occluder& o, const Projected& a, const Projected& b, dou
         const Point2& from = o.Corners[k].At;
         const Point2 side = o.Corners[(k + 1) % 3].At - from;
         const double margin = tolerance2d * LengthOf(side);
-        const double fa = orientation * CrossProduct2(side, a.At - from) - margin;
-        const double fb = orientation * CrossProduct2(side, b.At - from) - margin;
+        const double fa = orientation * CrossProduct2(side, a.At - from) + margin;
+        const double fb = orientation * CrossProduct2(side, b.At - from) + margin;
         if (!ClipAbove(fa, fb, lo, hi)) return false;
     }
     // The face's nearness at a drawing point through its plane Q = alpha x + beta y + gamma.
@@ -113,8 +113,10 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
 Intervals MergeIntervals(Intervals intervals, double minLength) {
     std::sort(intervals.begin(), intervals.end());
     Intervals merged;
-    for (const auto& piece : intervals) {
-        if (!merged.empty() && piece.first <= merged.back().second)
+    for (auto piece : intervals) {
+        if (piece.first < minLength) piece.first = 0;
+        if (piece.second > 1 - minLength) piece.second = 1;
+        if (!merged.empty() && piece.first <= merged.back().second + minLength)
             merged.back().second = std::max(merged.back().second, piece.second);
         else
             merged.push_back(piece);

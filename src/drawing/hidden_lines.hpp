@@ -26,8 +26,8 @@ using Intervals = std::vector<std::pair<double, double>>;
 
 class OccluderGrid {
   public:
-    // tolerance2d: how far inside a face's outline a point must lie to count as covered, so that an
-    // edge along a face's border (a back edge behind a front edge in an orthographic view) is not hidden.
+    // tolerance2d: how far the faces reach past their outlines, so that an edge running along the line
+    // between two triangles of one face is covered by them, not slipping through between them.
     OccluderGrid(std::vector<Occluder> occluders, double tolerance2d);
 
     // The parts of the segment a -> b covered by an occluder nearer than a's and b's nearness by more
@@ -48,7 +48,8 @@ class OccluderGrid {
     mutable unsigned query_ = 0;
 };
 
-// Joins sorted intervals that overlap and drops pieces shorter than minLength.
+// Joins intervals that overlap or lie closer than minLength, reaches to 0 and 1 from closer than
+// minLength, and drops pieces shorter than minLength: what is left has no slivers in or between it.
 Intervals MergeIntervals(Intervals intervals, double minLength);
 
 }  // namespace quarn

@@ -11,17 +11,20 @@
 namespace quarn {
 namespace {
 
-// Relative to the model's size: how far behind a face an edge must lie to be hidden, and how close to
-// a face's outline (or to a visible line) counts as on it.
+// Relative to the model's size: how far behind a face an edge must lie to be hidden, how far a face
+// reaches past its outline, and how close to a visible line a hidden line is drawn over by it.
 constexpr double kDepthTolerance = 1e-4;
 constexpr double kOutlineTolerance = 1e-6;
 constexpr double kCoincidenceTolerance = 1e-5;
+// Visible and hidden pieces shorter than this are noise of the tolerances, not parts of the picture.
+constexpr double kShortestPiece = 1e-3;
 
 struct PreparedMesh {
     MeshTopology Topology;
     std::vector<EdgeKind> Kinds;
     std::vector<Point3> ViewPoints;  // per welded vertex
     std::vector<bool> Facing;        // per face: turned to the viewer
+    std::vector<std::vector<int>> VertexFaces;
 };
 
 struct DrawingContext {
@@ -29,6 +32,7 @@ struct DrawingContext {
     std::vector<PreparedMesh> Meshes;
     double DepthTolerance = 0;
     double Tolerance2d = 0;
+    double ShortestPiece = 0;
 };
 
 bool InFront(const DrawingView& view, const Point3& p) {
@@ -68,6 +72,16 @@ std::vector<Occluder> ProjectFaces(const DrawingContext& ctx) {
     return occluders;
 }
 
+// The corners of every face at either end of the edge.
+std::vector<int> FoldVertices(const PreparedMesh& mesh, const TopologyEdge& edge) {
+    std::vector<int> fold;
+    for (const int end : {edge.A, edge.B})
+        for (const int f : mesh.VertexFaces[end])
+            for (const int v : mesh.Topology.Faces[f])
+                if (std::find(fold.begin(), fold.end(), v) == fold.end()) fold.push_back(v);
+    return fold;
+}
+
 // Edges a teacher draws in this view: feature and boundary edges, and silhouettes between a face
 // turned to the viewer and one turned away.
 bool IsDrawn(const PreparedMesh& mesh, int e, bool& silhouetteOnly) {
@@ -76,18 +90,17 @@ bool IsDrawn(const PreparedMesh& mesh, int e, bool& silhouetteOnly) {
     return !silhouetteOnly || mesh.Facing[edge.Faces[0]] != mesh.Facing[edge.Faces[1]];
 }
 
-void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, double minLength, EdgeRun base,
+// The visible pieces between the hidden intervals, and the hidden ones.
+void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, int mesh, int edge,
              std::vector<EdgeRun>& runs) {
     const auto at = [&](double s) { return a.At + (b.At - a.At) * s; };
     double visibleFrom = 0;
     for (const auto& [lo, hi] : hidden) {
-        if (lo - visibleFrom >= minLength)
-            runs.push_back({at(visibleFrom), at(lo), true, base.Mesh, base.Edge});
-        runs.push_back({at(lo), at(hi), false, base.Mesh, base.Edge});
+        if (lo > visibleFrom) runs.push_back({at(visibleFrom), at(lo), true, mesh, edge});
+        runs.push_back({at(lo), at(hi), false, mesh, edge});
         visibleFrom = hi;
     }
-    if (1 - visibleFrom >= minLength || hidden.empty())
-        runs.push_back({at(visibleFrom), at(1), true, base.Mesh, base.Edge});
+    if (visibleFrom < 1) runs.push_back({at(visibleFrom), at(1), true, mesh, edge});
 }
 
 void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
@@ -109,18 +122,21 @@ void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<
             const double nearest = std::min(ends[0].z, ends[1].z);
             const double qTolerance =
                 ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
-            // A silhouette of a faceted curved surface folds over its neighbours in the picture; faces
-            // that touch it are part of the same smooth outline and must not hide it.
+            // A silhouette of a faceted curved surface folds over nearby facets in the picture, and
+            // where it steps from one row of facets to the next it runs a little way behind them. The
+            // faces around its two ends and their neighbours are that fold and must not hide it.
+            const std::vector<int> fold = silhouetteOnly ? FoldVertices(mesh, edge) : std::vector<int>{};
             const auto skip = [&](const Occluder& o) {
                 if (o.Mesh != m) return false;
                 if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1]) return true;
-                if (!silhouetteOnly) return false;
-                return std::find(o.Vertices.begin(), o.Vertices.end(), edge.A) != o.Vertices.end() ||
-                       std::find(o.Vertices.begin(), o.Vertices.end(), edge.B) != o.Vertices.end();
+                for (const int v : o.Vertices)
+                    if (std::find(fold.begin(), fold.end(), v) != fold.end()) return true;
+                return false;
             };
-            const double minLength = ctx.Tolerance2d / length;
-            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, skip), minLength), minLength,
-                    {{}, {}, true, m, e}, runs);
+            // An edge shorter than the shortest piece may still be hidden as a whole.
+            const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
+            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, skip), minLength), m, e,
+                    runs);
         }
     }
 }
@@ -190,9 +206,12 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawingContext ctx{view, {}, 0, 0};
     double size = 0;
     for (const SolidMesh& solid : meshes) {
-        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}};
+        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}};
         mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
         for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
+        mesh.VertexFaces.resize(mesh.Topology.Points.size());
+        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
+            for (const int v : mesh.Topology.Faces[f]) mesh.VertexFaces[v].push_back(int(f));
         for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
             mesh.Facing.push_back(view.FacesViewer(view.DirectionToView(mesh.Topology.Normals[f]),
                                                    mesh.ViewPoints[mesh.Topology.Faces[f][0]]));
@@ -209,6 +228,7 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     const double extent = std::max(drawing.Extent.Width(), drawing.Extent.Height());
     ctx.DepthTolerance = kDepthTolerance * size;
     ctx.Tolerance2d = kOutlineTolerance * extent;
+    ctx.ShortestPiece = kShortestPiece * extent;
 
     const OccluderGrid grid(ProjectFaces(ctx), ctx.Tolerance2d);
     DrawEdges(ctx, grid, drawing.Runs);
