@@ -12,7 +12,7 @@ constexpr int kLetterCount = 26;
 // Angle seen from above, counter-clockwise from +x towards +z (front is -z), measured from a ray just
 // before the front-left direction, so that the first vertex is the front-left one.
 double TurnFromFrontLeft(const Point3& p) {
-    const double start = -150 * std::numbers::pi / 180;
+    const double start = -165 * std::numbers::pi / 180;
     double a = std::atan2(p.z, p.x) - start;
     while (a < 0) a += 2 * std::numbers::pi;
     return a;
