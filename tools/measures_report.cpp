@@ -17,48 +17,30 @@ using namespace quarn;
 std::optional<int> measuredMenuSolid;
 
 // The exact solid each menu solid is built to approximate, with the builder's fixed dimensions.
+struct MenuIdealSolid {
+    int MenuIndex;
+    IdealSolid Solid;
+};
+
+constexpr MenuIdealSolid kMenuIdealSolids[] = {
+    // clang-format off
+    {0, {IdealShape::Box, 40, 40, 40}},           {1, {IdealShape::Square, 80, 80}},
+    {2, {IdealShape::Sphere, 40}},                {3, {IdealShape::Hemisphere, 40}},
+    {4, {IdealShape::Cone, 40, 60}},              {5, {IdealShape::Cylinder, 40, 60}},
+    {6, {IdealShape::CylinderSector, 80, 20, 60}}, {7, {IdealShape::Tetrahedron, 40}},
+    {8, {IdealShape::Octahedron, 40}},            {9, {IdealShape::Sphere, 40}},
+    {10, {IdealShape::Torus, 40, 10}},
+    {19, {IdealShape::Prism, 40, 60, 0, 3}},      {20, {IdealShape::Prism, 40, 60, 0, 5}},
+    {21, {IdealShape::Prism, 40, 60, 0, 6}},      {22, {IdealShape::Prism, 40, 60, 0, 8}},
+    {23, {IdealShape::Pyramid, 40, 60, 0, 4}},    {24, {IdealShape::Pyramid, 40, 60, 0, 5}},
+    {25, {IdealShape::Pyramid, 40, 60, 0, 6}},
+    // clang-format on
+};
+
 std::optional<IdealSolid> IdealSolidOfMenu(int index) {
-    using enum IdealShape;
-    switch (index) {
-        case 0:
-            return IdealSolid{Box, 40, 40, 40};
-        case 1:
-            return IdealSolid{Square, 80, 80};
-        case 2:
-            return IdealSolid{Sphere, 40};
-        case 3:
-            return IdealSolid{Hemisphere, 40};
-        case 4:
-            return IdealSolid{Cone, 40, 60};
-        case 5:
-            return IdealSolid{Cylinder, 40, 60};
-        case 6:
-            return IdealSolid{CylinderSector, 80, 20, 60};
-        case 7:
-            return IdealSolid{Tetrahedron, 40};
-        case 8:
-            return IdealSolid{Octahedron, 40};
-        case 9:
-            return IdealSolid{Sphere, 40};
-        case 10:
-            return IdealSolid{Torus, 40, 10};
-        case 19:
-            return IdealSolid{Prism, 40, 60, 0, 3};
-        case 20:
-            return IdealSolid{Prism, 40, 60, 0, 5};
-        case 21:
-            return IdealSolid{Prism, 40, 60, 0, 6};
-        case 22:
-            return IdealSolid{Prism, 40, 60, 0, 8};
-        case 23:
-            return IdealSolid{Pyramid, 40, 60, 0, 4};
-        case 24:
-            return IdealSolid{Pyramid, 40, 60, 0, 5};
-        case 25:
-            return IdealSolid{Pyramid, 40, 60, 0, 6};
-        default:
-            return std::nullopt;
-    }
+    for (const MenuIdealSolid& entry : kMenuIdealSolids)
+        if (entry.MenuIndex == index) return entry.Solid;
+    return std::nullopt;
 }
 
 // Opens the object and leaves it open for further fields.
