@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "drawing/label_font.hpp"
+
 namespace quarn {
 namespace {
 
@@ -86,7 +88,7 @@ void ShowLabel(cairo_t* cr, const VertexLabel& label, const Point2& centre, doub
     }
 }
 
-void DrawSheet(cairo_t* cr, const TextbookSheet& sheet, double width, double height) {
+void DrawSheet(cairo_t* cr, const TextbookSheet& sheet, const LabelFont& font, double width, double height) {
     const double unit = std::min(width, height);
     const double lineWidth = std::max(1.0, unit / 320);
     const double fontSize = std::clamp(unit / 24, 8.0, 40.0);
@@ -110,7 +112,8 @@ void DrawSheet(cairo_t* cr, const TextbookSheet& sheet, double width, double hei
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (const SheetItem& item : sheet.Items) StrokeLines(cr, item, page, true);
 
-    cairo_select_font_face(cr, "serif", CAIRO_FONT_SLANT_ITALIC, CAIRO_FONT_WEIGHT_NORMAL);
+    if (font.Face() == nullptr) return;
+    cairo_set_font_face(cr, font.Face());
     for (const SheetItem& item : sheet.Items)
         for (const VertexLabel& label : item.Drawing.Labels) {
             const Point2 at = page.Map(label.At + item.Offset);
@@ -137,11 +140,12 @@ void WriteSheetFile(const TextbookSheet& sheet, const std::string& path, int wid
     const std::optional<SheetFormat> format = SheetFormatOf(path);
     if (!format) throw SheetOutputError("'" + path + "' must end in .svg, .pdf or .png");
     if (width < 1 || height < 1) throw SheetOutputError("the page of '" + path + "' has no size");
+    const LabelFont font;  // outlives the surface: it empties Cairo's caches when it goes
     Surface surface = CreateSurface(*format, path, width, height);
     Check(cairo_surface_status(surface.get()), path);
     {
         Context cr(cairo_create(surface.get()));
-        DrawSheet(cr.get(), sheet, width, height);
+        DrawSheet(cr.get(), sheet, font, width, height);
         Check(cairo_status(cr.get()), path);
     }
     if (*format == SheetFormat::Png) Check(cairo_surface_write_to_png(surface.get(), path.c_str()), path);
