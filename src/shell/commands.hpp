@@ -17,12 +17,12 @@ std::string FormatVersion(const std::string& dottedVersion);
 // The program's name and version as the about box shows them.
 std::string AboutText();
 
-void ShowAbout();              // no frame
-void OpenHelp();               // no frame
-void SaveModelFile();          // no frame
+void ShowAbout();
+void OpenHelp();       // no frame
+void SaveModelFile();  // no frame
 void RenameMesh();
 void ClearAll();
-void ExitProgram();            // no frame; the program ends at once
+void ExitProgram();  // no frame; the program ends at once
 void RequestRedraw();
 void ToggleLight();
 void ToggleOrthographic();

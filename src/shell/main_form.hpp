@@ -18,8 +18,13 @@ inline constexpr int kViewHeight = 5535;         // twips: 369 pixels, never cha
 inline constexpr std::int32_t kViewBackColor = 192 + 192 * 256 + 192 * 65536;
 
 // Pointer shapes by the toolkit's numbers.
-enum PointerShape { kPointerDefault = 0, kPointerCross = 2, kPointerUpDown = 7, kPointerLeftRight = 9,
-                    kPointerMove = 15 };
+enum PointerShape {
+    kPointerDefault = 0,
+    kPointerCross = 2,
+    kPointerUpDown = 7,
+    kPointerLeftRight = 9,
+    kPointerMove = 15
+};
 
 // A picture area: a persistent image placed in the window. Position and size are in twips; the image is
 // the area's inner size in pixels.

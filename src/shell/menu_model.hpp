@@ -10,8 +10,8 @@
 namespace orrin {
 
 struct MenuItem {
-    std::string Name;    // e.g. "mnuBasicOption"
-    int Index = -1;      // position in its item array, -1 for an item that is not part of one
+    std::string Name;  // e.g. "mnuBasicOption"
+    int Index = -1;    // position in its item array, -1 for an item that is not part of one
     std::string Caption;
     std::string Parent;  // name of the top-level menu holding the item; empty for a top-level menu
     bool Visible = true;
@@ -20,7 +20,7 @@ struct MenuItem {
 };
 
 class MenuModel {
-public:
+  public:
     // The window's menus as they are at start-up, before any check mark is set.
     MenuModel();
 
@@ -32,7 +32,7 @@ public:
     void SetChecked(const std::string& name, int index, bool checked);
     bool IsChecked(const std::string& name, int index = -1) const;
 
-private:
+  private:
     std::vector<MenuItem> items_;
 };
 

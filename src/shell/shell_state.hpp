@@ -4,8 +4,10 @@
 // the colour chooser. One instance per process, reached through Shell().
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "platform/clock.hpp"
 #include "platform/numeric.hpp"
 
 namespace orrin {
@@ -35,6 +37,7 @@ struct ShellState {
 
     bool FrameInProgress = false;  // a frame step is running; another one must not start inside it
     std::string HelpPage;          // path of the help page that OpenHelp shows, set by the front end
+    std::function<float()> Clock = quarn::SecondsSinceMidnight;  // seconds since midnight; tests replace it
 };
 
 ShellState& Shell();
