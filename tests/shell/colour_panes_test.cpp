@@ -7,7 +7,9 @@ namespace {
 
 using namespace quarn;
 
-std::vector<std::uint32_t> PixelsOf(const Canvas& c) { return {c.Pixels(), c.Pixels() + c.Width() * c.Height()}; }
+std::vector<std::uint32_t> PixelsOf(const Canvas& c) {
+    return {c.Pixels(), c.Pixels() + c.Width() * c.Height()};
+}
 
 TEST_F(ShellTest, ShadeStripMarkersCancelAtTheCentreAndFollowTheShade) {
     StartWindow();
@@ -21,7 +23,8 @@ TEST_F(ShellTest, ShadeStripMarkersCancelAtTheCentreAndFollowTheShade) {
         float x;
         float shade;
     };
-    for (const Case c : {Case{width / 4, 0.5f}, {3 * width / 4, 0.5f}, {-40, 1}, {width + 40, 1}, {width / 2, 0}}) {
+    for (const Case c :
+         {Case{width / 4, 0.5f}, {3 * width / 4, 0.5f}, {-40, 1}, {width + 40, 1}, {width / 2, 0}}) {
         Picture3_MouseMove(kLeftButton, 0, c.x, 3);
         EXPECT_EQ(shell().ShadeAmount, c.shade) << c.x;
     }
@@ -29,7 +32,8 @@ TEST_F(ShellTest, ShadeStripMarkersCancelAtTheCentreAndFollowTheShade) {
     EXPECT_NE(PixelsOf(strip), PixelsOf(plain));  // two wedges now invert the bar
     const int bottom = strip.Height() - 1, marker = static_cast<int>(width / 4);
     EXPECT_EQ(strip.GetPixel(marker, bottom), 0xFFFFFF ^ plain.GetPixel(marker, bottom));
-    EXPECT_EQ(strip.GetPixel(static_cast<int>(width / 2), bottom), plain.GetPixel(static_cast<int>(width / 2), bottom));
+    EXPECT_EQ(strip.GetPixel(static_cast<int>(width / 2), bottom),
+              plain.GetPixel(static_cast<int>(width / 2), bottom));
 
     // Without a button only the pointer changes.
     shell().ShadeAmount = 0.25f;
@@ -59,7 +63,8 @@ TEST_F(ShellTest, HueBandsMeetWithoutGapOrOverlap) {
         pane.SetBackColor(0x123456);
         pane.Clear();
         DrawHueBands(pane, 0, 0, 10, static_cast<float>(height));
-        for (int y = 0; y < height; ++y) EXPECT_NE(pane.GetPixel(4, y), 0x123456) << "row " << y << " of " << height;
+        for (int y = 0; y < height; ++y)
+            EXPECT_NE(pane.GetPixel(4, y), 0x123456) << "row " << y << " of " << height;
     }
     // At 100 rows the third band starts at row 33 (33.33 rounded) with its first colour, yellow.
     Canvas pane(10, 100);

@@ -12,13 +12,15 @@ namespace {
 using namespace quarn;
 
 class CommandsTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         StartWindow();
         RunFrameIfWanted();
     }
-    std::string OutputPath(const std::string& name) { return (std::filesystem::path(ORRIN_TEST_OUTPUT) / name).string(); }
+    std::string OutputPath(const std::string& name) {
+        return (std::filesystem::path(ORRIN_TEST_OUTPUT) / name).string();
+    }
     // Runs a command and tells whether it asked for a frame.
     template <typename Command>
     bool AsksForFrame(Command command) {
@@ -170,10 +172,11 @@ TEST_F(CommandsTest, DemonstrationsReplaceTheSceneWithChartsAndMarks) {
         std::function<void()> command;
         int meshes;
     };
-    const Case cases[] = {{[] { RippleSurface(); }, 1}, {[] { ChartDemo(0); }, 1}, {[] { ChartDemo(1); }, 1},
-                          {[] { ChartDemo(2); }, 1},    {[] { ChartDemo(7); }, 0},  {[] { ScatterDemo(0); }, 40},
-                          {[] { ScatterDemo(1); }, 10}, {[] { ScatterDemo(2); }, 20}, {[] { ScatterDemo(3); }, 10},
-                          {[] { ScatterDemo(4); }, 0}};
+    const Case cases[] = {{[] { RippleSurface(); }, 1}, {[] { ChartDemo(0); }, 1},
+                          {[] { ChartDemo(1); }, 1},    {[] { ChartDemo(2); }, 1},
+                          {[] { ChartDemo(7); }, 0},    {[] { ScatterDemo(0); }, 40},
+                          {[] { ScatterDemo(1); }, 10}, {[] { ScatterDemo(2); }, 20},
+                          {[] { ScatterDemo(3); }, 10}, {[] { ScatterDemo(4); }, 0}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         mnuBasicOption_Click(0);
         EXPECT_TRUE(AsksForFrame(cases[i].command)) << i;
@@ -203,7 +206,7 @@ TEST_F(CommandsTest, AFaultInAFrameIsReportedOnceAndTheNextChangeDrawsAgain) {
 
 // A Ui whose message box, like a real one, runs the event loop: it tries to start another frame.
 class ReenteringUi : public RecordingUi {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
         RecordingUi::ShowMessage(text, caption, icon);
         Scene().NeedsRedraw = true;

@@ -11,7 +11,8 @@ using namespace quarn;
 std::vector<std::string> CheckedItems() {
     std::vector<std::string> checked;
     for (const MenuItem& item : Form1().Menus.Items())
-        if (item.Checked && item.Name != "mnuToggleLight") checked.push_back(item.Name + std::to_string(item.Index));
+        if (item.Checked && item.Name != "mnuToggleLight")
+            checked.push_back(item.Name + std::to_string(item.Index));
     return checked;
 }
 
@@ -29,8 +30,8 @@ TEST_F(ShellTest, EachSolidItemBuildsItsSolidAloneWithOnlyItsCheckMark) {
         EXPECT_EQ(store().CurrentMesh, 1);
         EXPECT_EQ(store().Meshes[1].VertexCount, entry->VertexCount) << entry->EnglishName;
         EXPECT_EQ(store().Meshes[1].FaceCount, entry->FaceCount) << entry->EnglishName;
-        EXPECT_EQ(CheckedItems(), (std::vector<std::string>{"mnuDrawStyleOption2", "mnuBasicOption" +
-                                                                                       std::to_string(item.Index)}));
+        EXPECT_EQ(CheckedItems(), (std::vector<std::string>{"mnuDrawStyleOption2",
+                                                            "mnuBasicOption" + std::to_string(item.Index)}));
         EXPECT_TRUE(store().NeedsRedraw);
         EXPECT_TRUE(RunFrameIfWanted());
     }
@@ -46,7 +47,8 @@ TEST_F(ShellTest, OnlyTheSolidMenuIsShownWithItsSixSolidsInOrder) {
         if (item.Parent == "mnuObject" && item.Visible) shownSolids.push_back(item.Caption);
     }
     EXPECT_EQ(shownMenus, (std::vector<std::string>{"实体"}));
-    EXPECT_EQ(shownSolids, (std::vector<std::string>{"正方体", "圆锥", "圆柱", "三棱柱", "六棱柱", "六棱锥"}));
+    EXPECT_EQ(shownSolids,
+              (std::vector<std::string>{"正方体", "圆锥", "圆柱", "三棱柱", "六棱柱", "六棱锥"}));
     EXPECT_EQ(form().Menus.Find("mnuDrawStyleOption", 0)->Shortcut, "F1");
     EXPECT_EQ(form().Menus.Find("mnuDrawStyleOption", 2)->Shortcut, "F3");
 }
@@ -62,8 +64,8 @@ TEST_F(ShellTest, DrawStyleCheckMarkFollowsTheCameraStyle) {
 
 TEST_F(ShellTest, ClearingTheSceneWhileShiftIsHeldForgetsTheLightMarker) {
     StartWindow();
-    const std::vector<std::function<void()>> clearings = {
-        [] { mnuBasicOption_Click(0); }, [] { ClearAll(); }, [] { ChartDemo(0); }, [] { RippleSurface(); }};
+    const std::vector<std::function<void()>> clearings = {[] { mnuBasicOption_Click(0); }, [] { ClearAll(); },
+                                                          [] { ChartDemo(0); }, [] { RippleSurface(); }};
     for (const auto& clear : clearings) {
         Picture1_KeyUp(kShiftKey, 0);
         Picture1_KeyDown(kShiftKey, 1);

@@ -22,7 +22,8 @@ TEST_F(ShellTest, StartUpLeavesOneCameraOneLightNoMeshAndTheBackgroundShowing) {
     EXPECT_EQ(form().Caption, "Orrin");
     EXPECT_EQ(shell().OrbitDistance, 200.0f);
     for (const MenuItem& item : form().Menus.Items()) {
-        const bool expected = (item.Name == "mnuDrawStyleOption" && item.Index == 2) || item.Name == "mnuToggleLight";
+        const bool expected =
+            (item.Name == "mnuDrawStyleOption" && item.Index == 2) || item.Name == "mnuToggleLight";
         EXPECT_EQ(item.Checked, expected) << item.Name << ' ' << item.Index;
     }
     // The view shows the background picture at its top-left corner and the back colour beside it.

@@ -26,7 +26,8 @@ TEST_F(ShellTest, DragsTurnAndZoomTheOrbitWithinItsLimits) {
         {"left 1000 up", kLeftButton, 0, 0.5f, 200, 0, -1000, 0, -1.5707964f, 200, kPointerMove},
         {"right 300 up", kRightButton, 0, 0, 200, 0, -300, 0, 0, 0, kPointerUpDown},
         {"right 30 down", kRightButton, 0, 0, 200, 0, 30, 0, 0, 230, kPointerUpDown},
-        {"left and right", kLeftButton | kRightButton, 0.25f, 0.5f, 90, 40, 40, 0.25f, 0.5f, 90, kPointerDefault},
+        {"left and right", kLeftButton | kRightButton, 0.25f, 0.5f, 90, 40, 40, 0.25f, 0.5f, 90,
+         kPointerDefault},
     };
     StartWindow();
     for (const Case& c : cases) {
@@ -51,7 +52,7 @@ TEST_F(ShellTest, DragsTurnAndZoomTheOrbitWithinItsLimits) {
 }
 
 class HoverTest : public ShellTest {
-protected:
+  protected:
     void SetUp() override {
         ShellTest::SetUp();
         StartWindow();
@@ -68,7 +69,8 @@ protected:
         const Vector3D& a = store().ScreenVertices[f.VertexA];
         const Vector3D& b = store().ScreenVertices[f.VertexB];
         const Vector3D& c = store().ScreenVertices[f.VertexC];
-        return {static_cast<std::int32_t>((a.x + b.x + c.x) / 3), static_cast<std::int32_t>((a.y + b.y + c.y) / 3)};
+        return {static_cast<std::int32_t>((a.x + b.x + c.x) / 3),
+                static_cast<std::int32_t>((a.y + b.y + c.y) / 3)};
     }
     // The frame with just this face's outline inverted.
     std::vector<std::uint32_t> FrameWithOutline(Index face) {
@@ -79,7 +81,9 @@ protected:
         FillFace(expected, face, BlackColor());
         return {expected.Pixels(), expected.Pixels() + expected.Width() * expected.Height()};
     }
-    std::vector<std::uint32_t> FramePixels() { return {frame.Pixels(), frame.Pixels() + frame.Width() * frame.Height()}; }
+    std::vector<std::uint32_t> FramePixels() {
+        return {frame.Pixels(), frame.Pixels() + frame.Width() * frame.Height()};
+    }
 
     Canvas frame;
 };

@@ -14,7 +14,7 @@
 namespace orrin::testing {
 
 class ShellTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetShell();
         quarn::UseFixedRandomSeed(2024);
