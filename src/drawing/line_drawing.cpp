@@ -1,6 +1,8 @@
 #include "drawing/line_drawing.hpp"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "drawing/hidden_lines.hpp"
 #include "drawing/mesh_topology.hpp"
@@ -199,6 +201,28 @@ void NameCorners(const DrawingContext& ctx, int m, std::vector<VertexLabel>& lab
     }
 }
 
+// Turns each letter into the widest opening between the lines that meet at its vertex, so that it
+// sits beside them rather than on one.
+void PlaceLabelsBesideLines(std::vector<VertexLabel>& labels, const std::vector<EdgeRun>& runs,
+                            double tolerance) {
+    for (VertexLabel& label : labels) {
+        std::vector<double> angles;
+        for (const EdgeRun& r : runs)
+            for (const auto& [end, other] : {std::pair{r.From, r.To}, std::pair{r.To, r.From}})
+                if (LengthOf(end - label.At) <= tolerance && LengthOf(other - label.At) > tolerance)
+                    angles.push_back(std::atan2(other.y - label.At.y, other.x - label.At.x));
+        if (angles.empty()) continue;
+        std::sort(angles.begin(), angles.end());
+        double widest = 0, middle = 0;
+        for (std::size_t k = 0; k < angles.size(); ++k) {
+            const double from = angles[k];
+            const double to = k + 1 < angles.size() ? angles[k + 1] : angles[0] + 2 * std::numbers::pi;
+            if (to - from > widest) widest = to - from, middle = (from + to) / 2;
+        }
+        label.Away = {std::cos(middle), std::sin(middle)};
+    }
+}
+
 }  // namespace
 
 LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView& view,
@@ -234,8 +258,10 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawEdges(ctx, grid, drawing.Runs);
     DropHiddenUnderVisible(drawing.Runs, kCoincidenceTolerance * extent);
     drawing.Lines = ChainRuns(drawing.Runs);
-    if (options.Labels)
+    if (options.Labels) {
         for (int m = 0; m < int(ctx.Meshes.size()); ++m) NameCorners(ctx, m, drawing.Labels);
+        PlaceLabelsBesideLines(drawing.Labels, drawing.Runs, kCoincidenceTolerance * extent);
+    }
     return drawing;
 }
 

@@ -34,7 +34,7 @@ struct VertexLabel {
     char Letter = 'A';
     int Subscript = 0;
     Point2 At;    // the vertex in the drawing
-    Point2 Away;  // unit direction from the solid's middle, where the letter goes
+    Point2 Away;  // unit direction from the vertex to the letter, clear of the lines meeting there
 };
 
 struct LineDrawing {
