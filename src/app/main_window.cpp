@@ -122,8 +122,6 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
     ++handlerDepth_;
     RunGuarded(handler);
     --handlerDepth_;
-    pictures_[1]->update();
-    pictures_[2]->update();
     Sync();
 }
 
