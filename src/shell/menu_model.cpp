@@ -22,6 +22,27 @@ bool IsShownSolid(int index) {
     return false;
 }
 
+struct CommandItem {
+    const char* parent;
+    const char* name;
+    int index;
+    const char* caption;
+};
+constexpr CommandItem kCommandItems[] = {
+    {"mnuFile", "mnuAbout", -1, "关于"},        {"mnuFile", "mnuHelp", -1, "帮助"},
+    {"mnuFile", "mnuOpen", -1, "打开模型…"},    {"mnuFile", "mnuSave", -1, "保存模型…"},
+    {"mnuFile", "mnuRename", -1, "重命名…"},    {"mnuFile", "mnuClear", -1, "清除"},
+    {"mnuFile", "mnuExit", -1, "退出"},         {"mnuDemo", "mnuRedraw", -1, "重画"},
+    {"mnuDemo", "mnuToggleLight", -1, "光源"},  {"mnuDemo", "mnuToggleOrtho", -1, "正投影"},
+    {"mnuDemo", "mnuPaint", 0, "白色"},         {"mnuDemo", "mnuPaint", 1, "随机颜色"},
+    {"mnuDemo", "mnuPaint", 2, "渐变色"},       {"mnuDemo", "mnuSubdivide", 0, "重心细分"},
+    {"mnuDemo", "mnuSubdivide", 1, "中点细分"}, {"mnuDemo", "mnuRipple", -1, "波纹面"},
+    {"mnuDemo", "mnuChart", 0, "柱状图"},       {"mnuDemo", "mnuChart", 1, "曲面图"},
+    {"mnuDemo", "mnuChart", 2, "饼图"},         {"mnuDemo", "mnuScatter", 0, "点"},
+    {"mnuDemo", "mnuScatter", 1, "线段"},       {"mnuDemo", "mnuScatter", 2, "文字"},
+    {"mnuDemo", "mnuScatter", 3, "曲线"},
+};
+
 void AddMenu(std::vector<MenuItem>& items, const char* name, const char* caption, bool visible) {
     items.push_back({name, -1, caption, "", visible, false, ""});
 }
@@ -46,32 +67,12 @@ std::vector<MenuItem> WindowMenus() {
 
     // The commands that no shown menu reaches; they exist so that the window can offer and test them.
     AddMenu(items, "mnuFile", "文件", false);
-    AddItem(items, "mnuFile", "mnuAbout", -1, "关于");
-    AddItem(items, "mnuFile", "mnuHelp", -1, "帮助");
-    AddItem(items, "mnuFile", "mnuOpen", -1, "打开模型…");
-    AddItem(items, "mnuFile", "mnuSave", -1, "保存模型…");
-    AddItem(items, "mnuFile", "mnuRename", -1, "重命名…");
-    AddItem(items, "mnuFile", "mnuClear", -1, "清除");
-    AddItem(items, "mnuFile", "mnuExit", -1, "退出");
-
     AddMenu(items, "mnuDemo", "演示", false);
-    AddItem(items, "mnuDemo", "mnuRedraw", -1, "重画");
-    AddItem(items, "mnuDemo", "mnuToggleLight", -1, "光源");
-    items.back().Checked = true;  // the light starts switched on, so the first toggle switches it off
-    AddItem(items, "mnuDemo", "mnuToggleOrtho", -1, "正投影");
-    AddItem(items, "mnuDemo", "mnuPaint", 0, "白色");
-    AddItem(items, "mnuDemo", "mnuPaint", 1, "随机颜色");
-    AddItem(items, "mnuDemo", "mnuPaint", 2, "渐变色");
-    AddItem(items, "mnuDemo", "mnuSubdivide", 0, "重心细分");
-    AddItem(items, "mnuDemo", "mnuSubdivide", 1, "中点细分");
-    AddItem(items, "mnuDemo", "mnuRipple", -1, "波纹面");
-    AddItem(items, "mnuDemo", "mnuChart", 0, "柱状图");
-    AddItem(items, "mnuDemo", "mnuChart", 1, "曲面图");
-    AddItem(items, "mnuDemo", "mnuChart", 2, "饼图");
-    AddItem(items, "mnuDemo", "mnuScatter", 0, "点");
-    AddItem(items, "mnuDemo", "mnuScatter", 1, "线段");
-    AddItem(items, "mnuDemo", "mnuScatter", 2, "文字");
-    AddItem(items, "mnuDemo", "mnuScatter", 3, "曲线");
+    for (const CommandItem& command : kCommandItems)
+        AddItem(items, command.parent, command.name, command.index, command.caption);
+    // The light starts switched on, so the first toggle switches it off.
+    for (MenuItem& item : items)
+        if (item.Name == "mnuToggleLight") item.Checked = true;
     return items;
 }
 
