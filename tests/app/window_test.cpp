@@ -63,6 +63,17 @@ class WindowTest : public QObject {
         [&] { QTRY_VERIFY(!window_->FramePending()); }();
         return window_->FramesDrawn();
     }
+    int RedPixels() {
+        const QImage& image = view()->Picture();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                count += qRed(p) > qGreen(p) + 60 && qRed(p) > qBlue(p) + 60;
+            }
+        }
+        return count;
+    }
     int ChooseCube() {
         Action(window_.get(), "mnuBasicOption_0")->trigger();
         return Settle();
@@ -185,20 +196,25 @@ class WindowTest : public QObject {
     }
 
     void shiftShowsMarkerAtNextFrame() {
-        const int frames = ChooseCube();
+        ChooseCube();
+        Action(window_.get(), "mnuPaint_0")->trigger();  // a white cube: red pixels can only be the marker
+        const int frames = Settle();
         QTest::keyPress(view(), Qt::Key_Shift);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString(), true);
         QApplication::sendEvent(view(), &repeat);
         QVERIFY(Shell().LightMarker != 0);
         QCOMPARE(quarn::Scene().MeshSlots.Count, 2);
         QCOMPARE(Settle(), frames);  // the marker waits for the next frame
+        QCOMPARE(RedPixels(), 0);
         Move(view(), QPointF(100, 100), Qt::NoButton, Qt::ShiftModifier);
-        Move(view(), QPointF(400, 130), Qt::LeftButton, Qt::ShiftModifier);
+        Move(view(), QPointF(400, 130), Qt::LeftButton, Qt::ShiftModifier);  // the light goes behind, above
         QCOMPARE(Settle(), frames + 1);
+        QVERIFY(RedPixels() > 20);
         QTest::keyRelease(view(), Qt::Key_Shift);
         QCOMPARE(Shell().LightMarker, 0);
         QCOMPARE(quarn::Scene().MeshSlots.Count, 1);
         QCOMPARE(Settle(), frames + 2);
+        QCOMPARE(RedPixels(), 0);
     }
 
     void hoverLeavesOneOutline() {
