@@ -67,4 +67,5 @@ solid=$(changed "$shots/before.png" 214 154 60 60 "$shots/after.png")
 corner=$(changed "$shots/before.png" 20 80 40 40 "$shots/after.png")
 ((solid > 3000)) || fail "no solid drawn in the middle of the view ($solid of 3600 pixels changed)"
 ((corner < 40)) || fail "the background panel changed away from the solid ($corner pixels)"
+kill -0 "${pids[1]}" 2>/dev/null || fail "the program is no longer running: $(tail -n 5 "$shots/orrin.log")"
 echo "ok: $DISPLAY window $window, solid covers $solid of 3600 middle pixels; screenshots in $shots"
