@@ -255,7 +255,7 @@ class WindowTest : public QObject {
         QCOMPARE(Settle(), frames + 1);
     }
 
-    void burstOfMovesGivesOneFrameAndIdleGivesNone() {
+    void burstOfMovesGivesOneFrameIdleAndActivationNone() {
         const int frames = ChooseCube();
         Move(view(), QPointF(100, 100));
         for (int i = 1; i <= 100; ++i) {
@@ -268,6 +268,9 @@ class WindowTest : public QObject {
         QCOMPARE(Shell().OrbitYaw, -1.0f);
         QTest::qWait(1000);
         QCOMPARE(window_->FramesDrawn(), frames + 1);
+        QEvent activation(QEvent::WindowActivate);  // a later activation starts nothing
+        QApplication::sendEvent(window_.get(), &activation);
+        QCOMPARE(Settle(), frames + 1);
     }
 
     void faultIsReportedAndNoFrameRunsInsideItsMessage() {
