@@ -50,7 +50,7 @@ inline double CrossProduct2(const Point2& a, const Point2& b) {
     return a.x * b.y - a.y * b.x;
 }
 inline double LengthOf(const Point2& a) {
-    return std::hypot(a.x, a.y);
+    return std::sqrt(a.x * a.x + a.y * a.y);  // drawing coordinates are far from overflowing
 }
 
 // An axis-aligned box in the drawing plane; empty until a point is added.
