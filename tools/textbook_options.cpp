@@ -47,7 +47,6 @@ Textbook drawings (black lines on white, hidden edges dashed):
   --view V         oblique (depth at 45 degrees, halved), front, side (from the left), top, or three
                    (front, side and top views on one sheet); default: the camera's view as set by
                    --yaw, --pitch, --distance and --ortho
-  --labels         letters A, B, C, ... at the vertices of a polyhedron (A1, B1, ... on a prism's top)
-)";
+  --labels         letters A, B, C, ... at the vertices of a polyhedron (A1, B1, ... on a prism's top))";
 
 }  // namespace orrin
