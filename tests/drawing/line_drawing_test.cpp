@@ -20,7 +20,7 @@ class LineDrawingTest : public DrawingTest {};
 // Front and top views of polyhedra: every run lies on the expected lines, covers them, nothing is hidden.
 TEST_F(LineDrawingTest, OrthographicViewsOfPolyhedraShowTheirOutlineAndNoHiddenLine) {
     const Point2 apex{0, 30}, left{-40, -30}, right{40, -30}, bottom{0, -30};
-    const Point2 back{0, 40}, front{0, -40}, west{-40, 0}, east{40, 0}, centre{0, 0};
+    const Point2 back{0, 40}, front{0, -40}, west{-40, 0}, east{40, 0};
     struct Case {
         const char* name;
         int solid;
@@ -51,7 +51,6 @@ TEST_F(LineDrawingTest, OrthographicViewsOfPolyhedraShowTheirOutlineAndNoHiddenL
         for (const auto& [a, b] : c.lines) expected += LengthOf(b - a);
         EXPECT_GE(RunLength(drawing, true),
                   expected - 1e-3);  // every line drawn (some twice, one over another)
-        (void)centre;
     }
 }
 
