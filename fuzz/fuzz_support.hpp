@@ -23,7 +23,9 @@ inline void AbortIfStoreInconsistent() {
 class SilentUi : public Ui {
   public:
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::optional<std::string> OpenFileDialog(const std::string&) override { return std::nullopt; }
     std::optional<std::string> SaveFileDialog(const std::string&) override { return std::nullopt; }
     bool ShellOpen(const std::string&) override { return false; }

@@ -5,8 +5,10 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
-  libfreetype-dev libfontconfig-dev libpng-dev fonts-wqy-microhei
+  libfreetype-dev libfontconfig-dev libpng-dev libcairo2-dev fonts-wqy-microhei
   clang libclang-rt-14-dev
+  qt6-base-dev qt6-qpa-plugins
+  xvfb xdotool imagemagick
 )
 if [[ -f "$(dirname "$0")/extra-packages.txt" ]]; then
   mapfile -t extra < <(grep -v '^#' "$(dirname "$0")/extra-packages.txt" | grep -v '^$')

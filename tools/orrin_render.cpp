@@ -6,42 +6,44 @@
 #include <vector>
 
 #include "files/native_model.hpp"
+#include "measures_report.hpp"
 #include "message_log.hpp"
-#include "platform/canvas.hpp"
 #include "platform/engine_fault.hpp"
 #include "platform/random.hpp"
-#include "render/frame_pipeline.hpp"
 #include "render/view_background.hpp"
 #include "render_options.hpp"
 #include "scene/scene.hpp"
 #include "scene_report.hpp"
 #include "scene_sources.hpp"
+#include "shell/frame_step.hpp"
+#include "shell/main_form.hpp"
+#include "shell/shell_state.hpp"
+#include "shell/start_up.hpp"
+#include "textbook_output.hpp"
 
 namespace orrin {
 namespace {
 
 using namespace quarn;
 
-constexpr std::int32_t kViewBackColor = 192 + 192 * 256 + 192 * 65536;
-
-// The start-up of the window: one camera in the realistic style and one light.
+// The window's start-up, with the camera's style and projection and the view's size from the options.
 void PrepareEngine(const RenderOptions& options) {
-    InitEngine();
+    Form_Load("");
     SceneStore& s = Scene();
-    s.CurrentCamera = CreateCamera();
-    s.Cameras[s.CurrentCamera].OrthoScale = 1.0f;
     s.Cameras[s.CurrentCamera].DrawStyle = static_cast<Index>(options.style);
     s.Cameras[s.CurrentCamera].Orthographic = options.orthographic;
-    s.CurrentLight = CreateLight();
+    Canvas& view = Form1().Picture1.Image;
+    view.Resize(options.width, options.height);
+    view.SetBackgroundPicture(options.background ? ViewBackgroundPicture() : nullptr);
 }
 
-// One step of the window's frame loop: the camera on its orbit, the light at the camera, clear, render.
-void DrawFrame(const RenderOptions& options, Canvas& view) {
-    SceneStore& s = Scene();
-    OrbitCamera(s.CurrentCamera, ZeroVector(), options.distance, options.yaw, options.pitch);
-    s.Lights[s.CurrentLight].Position = s.Cameras[s.CurrentCamera].Position;
-    view.Clear();
-    RenderFrame(view, s.CurrentCamera);
+// One frame step of the window with the orbit the options give.
+void DrawFrame(const RenderOptions& options) {
+    ShellState& shell = Shell();
+    shell.OrbitYaw = options.yaw;
+    shell.OrbitPitch = options.pitch;
+    shell.OrbitDistance = options.distance;
+    FrameStep();
 }
 
 Index MeshToSave() {
@@ -59,13 +61,12 @@ int RunSteps(const RenderOptions& options) {
 
     if (!options.saveQrn.empty() && !SaveModel(MeshToSave(), options.saveQrn)) return 1;
 
-    if (!options.outputPng.empty() || options.frame) {
-        Canvas view(options.width, options.height);
-        view.SetBackColor(kViewBackColor);
-        if (options.background) view.SetBackgroundPicture(ViewBackgroundPicture());
-        DrawFrame(options, view);
-        if (!options.outputPng.empty()) view.WritePng(options.outputPng);
+    if (options.textbook.enabled) WriteTextbookDrawing(options);
+    if ((!options.outputPng.empty() && !options.textbook.enabled) || options.frame) {
+        DrawFrame(options);
+        if (!options.outputPng.empty()) Form1().Picture1.Image.WritePng(options.outputPng);
     }
+    NoteMeasuredSource(options.source);
     return 0;
 }
 

@@ -72,6 +72,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         else if (arg == "--info") options.info = true;
         else if (arg == "--frame") options.frame = true;
         else if (arg == "--geometry") options.geometry = true;
+        else if (ParseTextbookOption(arg, value, options.textbook)) continue;
         else if (arg == "--save") {
             options.source = value();
             options.saveQrn = value();
@@ -92,13 +93,15 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         throw UsageError("nothing to do: give -o FILE.png, --info or --save");
     if (options.frame && !options.info) throw UsageError("--frame goes with --info");
     if (options.geometry && !options.info) throw UsageError("--geometry goes with --info");
+    CheckTextbookOptions(options.textbook, options.outputPng);
     return options;
 }
 
 std::string RenderUsage() {
     return R"(Usage:
   orrin-render SOURCE [options] -o OUT.png     draw one frame of SOURCE into a PNG file
-  orrin-render SOURCE --info [--geometry] [--frame]   print the scene as JSON
+  orrin-render SOURCE --textbook [--view V] -o OUT.svg   draw SOURCE as a textbook line drawing
+  orrin-render SOURCE --info [--geometry] [--frame]   print the scene as JSON and each mesh's measures
   orrin-render --save SOURCE OUT.qrn           write the built solid or loaded model as a model file
 
 SOURCE is a solid by its menu index or name, or a .qrn or .3ds model file.
@@ -121,21 +124,23 @@ Options:
   --seed N         fix the random generator, so colours repeat from run to run
   --ortho          parallel projection instead of perspective
   --background     draw the view's background picture behind the solid (default: plain grey)
-  --info           print meshes, cameras, lights and the run's messages as JSON on standard
-                   output (messages also go to standard error); after a failed load the JSON
-                   still shows what the store holds, and the exit code is 1
+  --info           print meshes (with their measures), cameras, lights and the run's messages
+                   as JSON on standard output (messages also go to standard error); after a
+                   failed load the JSON still shows what the store holds, and the exit code is 1
   --geometry       with --info: also every mesh's vertices and faces (corners counted from
                    the mesh's first vertex, colour, diffuse), so the JSON holds the whole store
   --frame          with --info: also render one frame and list its draw list: each face with
                    its corner vertices, their screen positions, its depth key and the colours
                    handed to the fill (shade; vertexShades in style 5; none in styles 0 and 4)
   --help           show this text
+)" + std::string(kTextbookUsage) + R"(
 
 Examples:
   orrin-render cone --yaw 0.6 --pitch 0.4 -o cone.png
   orrin-render torus --style 5 --color 40,120,220 --size 640x480 -o torus.png
   orrin-render model.3ds --info
   orrin-render cube --color 200,0,0 --info --geometry --frame --style 5
+  orrin-render hexagonal-pyramid --textbook --view oblique --labels -o pyramid.svg
 )";
 }
 

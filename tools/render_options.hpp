@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "textbook_options.hpp"
+
 namespace orrin {
 
 struct RenderOptions {
@@ -27,6 +29,7 @@ struct RenderOptions {
     bool frame = false;
     bool geometry = false;
     bool help = false;
+    TextbookOptions textbook;
 };
 
 // A command line that cannot be understood; the text says what is wrong.

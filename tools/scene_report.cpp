@@ -1,6 +1,7 @@
 #include "scene_report.hpp"
 
 #include "json_writer.hpp"
+#include "measures_report.hpp"
 #include "render/draw_style_table.hpp"
 #include "scene/scene.hpp"
 
@@ -69,6 +70,7 @@ void WriteMeshes(JsonWriter& json, bool geometry) {
         WriteAngles(json, m.Rotation());
         WriteVector(json, "scale", m.Scale);
         json.Field("visible", m.Visible);
+        WriteMeshMeasures(json, i);
         if (geometry) WriteGeometry(json, m);
         json.EndObject();
     }

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "files/import_3ds.hpp"
-#include "files/native_model.hpp"
-#include "platform/random.hpp"
 #include "scene/scene.hpp"
+#include "shell/commands.hpp"
+#include "shell/model_opening.hpp"
+#include "shell/solid_menu_commands.hpp"
 #include "solids/demo_solids.hpp"
 #include "solids/solid_menu.hpp"
 
@@ -17,18 +17,9 @@ namespace {
 
 using namespace quarn;
 
-constexpr ColorRGB16 kWhite{255, 255, 255};
-
-std::string LowerExtension(const std::string& path) {
-    std::string ext = path.size() >= 3 ? path.substr(path.size() - 3) : path;
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext;
-}
-
 bool LooksLikeModelPath(const std::string& source) {
-    const std::string ext = LowerExtension(source);
-    return ext == "qrn" || ext == "3ds" || source.find('/') != std::string::npos || std::ifstream(source).good();
+    return ModelKindOf(source) != ModelKind::Unknown || source.find('/') != std::string::npos ||
+           std::ifstream(source).good();
 }
 
 const SolidMenuEntry* FindMenuSolid(const std::string& source) {
@@ -37,54 +28,62 @@ const SolidMenuEntry* FindMenuSolid(const std::string& source) {
     const auto [rest, error] = std::from_chars(source.data(), end, index);
     if (error == std::errc() && rest == end) {
         const SolidMenuEntry* entry = FindSolidMenuEntry(index);
-        if (!entry) throw SourceError("no solid has menu index " + source + "; orrin-render --help lists them");
+        if (!entry)
+            throw SourceError("no solid has menu index " + source + "; orrin-render --help lists them");
         return entry;
     }
     return FindSolidMenuEntry(source);
 }
 
-ColorRGB16 SolidColor(const RenderOptions& options) {
-    return options.color ? ColorFromRGB(*options.color) : RandomColor();
+std::optional<ColorRGB16> FixedColor(const RenderOptions& options) {
+    if (!options.color) return std::nullopt;
+    return ColorFromRGB(*options.color);
 }
 
-// What a choice from the solid menu does.
 void BuildSolid(const SolidMenuEntry& entry, const RenderOptions& options) {
-    SceneStore& s = Scene();
-    ReseedRandomFromClock();
-    ClearSceneExcept(0, s.CurrentCamera, s.CurrentLight);
-    s.CurrentMesh = BuildMenuSolid(entry.Index);
-    if (s.CurrentMesh == 0) throw SourceError("could not build the " + std::string(entry.EnglishName));
-    CenterMesh(s.CurrentMesh);
-    SetMeshColor(s.CurrentMesh, SolidColor(options), 0.5f);
+    if (ReplaceSceneWithSolid(entry.Index, FixedColor(options)) == 0)
+        throw SourceError("could not build the " + std::string(entry.EnglishName));
 }
 
+// The demonstrations the window's commands build.
 void BuildDemonstration(DemoSolid demo, const RenderOptions& options) {
-    SceneStore& s = Scene();
-    ClearSceneExcept(0, s.CurrentCamera, s.CurrentLight);
-    s.CurrentMesh = BuildDemoSolid(demo);
+    switch (demo) {
+        case DemoSolid::RippleSurface:
+            RippleSurface();
+            break;
+        case DemoSolid::BarChart:
+            ChartDemo(0);
+            break;
+        case DemoSolid::SurfaceChart:
+            ChartDemo(1);
+            break;
+        case DemoSolid::PieChart:
+            ChartDemo(2);
+            break;
+    }
+    const SceneStore& s = Scene();
     if (s.CurrentMesh == 0) throw SourceError("could not build " + options.source);
-    if (options.color) SetMeshColor(s.CurrentMesh, ColorFromRGB(*options.color), 0.5f);
+    if (const auto color = FixedColor(options)) SetMeshColor(s.CurrentMesh, *color, 0.5f);
 }
 
-// What the window does with a model named on its command line.
+// What the window does with a model named on its command line, refusing what it would not open.
 void OpenModel(const RenderOptions& options) {
     const std::string& path = options.source;
     if (!std::ifstream(path, std::ios::binary).good())
         throw SourceError("cannot read '" + path + "': " + std::strerror(errno));
-    SceneStore& s = Scene();
-    const std::string ext = LowerExtension(path);
-    if (ext == "qrn") {
-        s.CurrentMesh = LoadModel(path);
-        if (s.CurrentMesh == 0) throw SourceError("could not load the model '" + path + "'");
-        if (options.color) SetMeshColor(s.CurrentMesh, ColorFromRGB(*options.color), 0.5f);
-    } else if (ext == "3ds") {
-        s.CurrentMesh = 0;
-        Import3ds(path);
-        SetAllMeshesColor(options.color ? ColorFromRGB(*options.color) : kWhite, 0.5f);
-    } else {
+    const ModelKind kind = ModelKindOf(path);
+    if (kind == ModelKind::Unknown)
         throw SourceError("'" + path + "' is neither a .qrn nor a .3ds model file");
+    OpenCommandLineModel(path);
+    SceneStore& s = Scene();
+    if (kind == ModelKind::Native && s.CurrentMesh == 0)
+        throw SourceError("could not load the model '" + path + "'");
+    if (const auto color = FixedColor(options)) {
+        if (kind == ModelKind::Native)
+            SetMeshColor(s.CurrentMesh, *color, 0.5f);
+        else
+            SetAllMeshesColor(*color, 0.5f);
     }
-    CenterMesh(s.CurrentMesh);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ void ConsoleUi::ShowMessage(const std::string& text, const std::string& caption,
     std::cerr << (caption.empty() ? "" : caption + ": ") << text << '\n';
 }
 
-std::string ConsoleUi::InputBox(const std::string&, const std::string&, const std::string& defaultText) {
+std::optional<std::string> ConsoleUi::InputBox(const std::string&, const std::string&,
+                                               const std::string& defaultText) {
     return defaultText;
 }
 

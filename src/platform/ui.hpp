@@ -24,8 +24,8 @@ public:
     virtual ~Ui() = default;
     // A modal message with an OK button.
     virtual void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
-    // Asks for a line of text; cancelling gives the empty text.
-    virtual std::string InputBox(const std::string& prompt, const std::string& title,
+    // Asks for a line of text; nothing when the user cancels.
+    virtual std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> OpenFileDialog(const std::string& filter) = 0;
@@ -38,8 +38,8 @@ public:
 class ConsoleUi : public Ui {
 public:
     void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
     std::optional<std::string> OpenFileDialog(const std::string& filter) override;
     std::optional<std::string> SaveFileDialog(const std::string& filter) override;
     bool ShellOpen(const std::string& document) override;

@@ -1,6 +1,3 @@
-#include "scene/store_consistency.hpp"
-#include "files/import_3ds.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +7,9 @@
 #include <iterator>
 
 #include "byte_builder.hpp"
+#include "files/import_3ds.hpp"
 #include "math/angles.hpp"
+#include "scene/store_consistency.hpp"
 #include "support/scene_fixture.hpp"
 
 namespace quarn {

@@ -27,7 +27,7 @@ TEST(UiTest, RecordingUiInstallsItselfAndAnswersFromQueues) {
         EXPECT_EQ(ui.messages[0].caption, "Caption");
         EXPECT_EQ(ui.messages[0].icon, MessageIcon::Error);
 
-        EXPECT_EQ(CurrentUi().InputBox("Enter new name:", "Rename", "Box"), "");  // cancelled
+        EXPECT_EQ(CurrentUi().InputBox("Enter new name:", "Rename", "Box"), std::nullopt);  // cancelled
         ui.inputAnswers.push_back("Cube");
         EXPECT_EQ(CurrentUi().InputBox("Enter new name:", "Rename", "Box"), "Cube");
         EXPECT_FALSE(CurrentUi().OpenFileDialog("A|*.a").has_value());

@@ -12,10 +12,13 @@ void RecordingUi::ShowMessage(const std::string& text, const std::string& captio
     messages.push_back({text, caption, icon});
 }
 
-std::string RecordingUi::InputBox(const std::string& prompt, const std::string&, const std::string&) {
+std::optional<std::string> RecordingUi::InputBox(const std::string& prompt, const std::string& title,
+                                                 const std::string& defaultText) {
     prompts.push_back(prompt);
-    if (inputAnswers.empty()) return {};
-    std::string answer = inputAnswers.front();
+    inputTitles.push_back(title);
+    inputDefaults.push_back(defaultText);
+    if (inputAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputAnswers.front();
     inputAnswers.pop_front();
     return answer;
 }
@@ -32,7 +35,7 @@ std::optional<std::string> RecordingUi::SaveFileDialog(const std::string& filter
 
 bool RecordingUi::ShellOpen(const std::string& document) {
     shellOpened.push_back(document);
-    return true;
+    return shellOpenSucceeds;
 }
 
 std::vector<std::string> RecordingUi::MessageTexts() const {

@@ -25,8 +25,8 @@ public:
     RecordingUi& operator=(const RecordingUi&) = delete;
 
     void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
     std::optional<std::string> OpenFileDialog(const std::string& filter) override;
     std::optional<std::string> SaveFileDialog(const std::string& filter) override;
     bool ShellOpen(const std::string& document) override;
@@ -36,9 +36,12 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::vector<std::string> prompts;       // every InputBox prompt
+    std::vector<std::string> inputTitles;   // every InputBox title
+    std::vector<std::string> inputDefaults; // every InputBox default answer
     std::vector<std::string> filters;       // every dialog filter
     std::vector<std::string> shellOpened;   // every ShellOpen document
-    std::deque<std::string> inputAnswers;   // empty queue: the input box is cancelled
+    bool shellOpenSucceeds = true;
+    std::deque<std::optional<std::string>> inputAnswers;  // empty queue or nothing: the input box is cancelled
     std::deque<std::optional<std::string>> dialogAnswers;  // empty queue: the dialog is cancelled
 };
 

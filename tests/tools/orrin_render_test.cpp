@@ -44,8 +44,8 @@ std::string Quote(const std::string& arg) {
 RunResult RunProgram(const std::vector<std::string>& args) {
     // Test cases run as parallel processes: each run captures into files of its own.
     static int runs = 0;
-    const fs::path dir = fs::path(ORRIN_TEST_OUTPUT) / "orrin-render" / ("run-" + std::to_string(getpid()) + "-" +
-                                                                         std::to_string(++runs));
+    const fs::path dir = fs::path(ORRIN_TEST_OUTPUT) / "orrin-render" /
+                         ("run-" + std::to_string(getpid()) + "-" + std::to_string(++runs));
     fs::create_directories(dir);
     std::string command = Quote(ORRIN_RENDER_PROGRAM);
     for (const auto& a : args) command += " " + Quote(a);
@@ -59,13 +59,16 @@ RunResult RunProgram(const std::vector<std::string>& args) {
     return result;
 }
 
-std::string OutputPath(const std::string& name) { return (fs::path(ORRIN_TEST_OUTPUT) / "orrin-render" / name).string(); }
+std::string OutputPath(const std::string& name) {
+    return (fs::path(ORRIN_TEST_OUTPUT) / "orrin-render" / name).string();
+}
 
 // Every value of "key": N in the JSON text, in order.
 std::vector<int> IntegersOf(const std::string& json, const std::string& key) {
     std::vector<int> values;
     const std::regex pattern("\"" + key + "\":(-?[0-9]+)");
-    for (auto it = std::sregex_iterator(json.begin(), json.end(), pattern); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(json.begin(), json.end(), pattern); it != std::sregex_iterator();
+         ++it)
         values.push_back(std::stoi((*it)[1]));
     return values;
 }
@@ -229,6 +232,47 @@ TEST(OrrinRenderTest, FrameInfoNamesTheCornersAndTheColoursOfTheFill) {
     }
 }
 
+TEST(OrrinRenderTest, TextbookDrawingsGoToVectorFilesAndPictures) {
+    const struct {
+        std::vector<std::string> view;
+        const char* file;
+        std::string magic;
+    } runs[] = {{{}, "cube.svg", "<?xml"},
+                {{"--view", "oblique", "--labels"}, "pyramid.pdf", "%PDF"},
+                {{"--view", "three"}, "cylinder.png", "\x89PNG"}};
+    for (const auto& run : runs) {
+        const std::string path = OutputPath(std::string("textbook-") + run.file);
+        fs::remove(path);
+        std::vector<std::string> args{"hexagonal-pyramid", "--textbook", "-o", path};
+        args.insert(args.end(), run.view.begin(), run.view.end());
+        const RunResult r = RunProgram(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(ReadFile(path).substr(0, run.magic.size()), run.magic) << run.file;
+    }
+    const RunResult unwritable = RunProgram({"cube", "--textbook", "-o", OutputPath("no/such/dir/cube.svg")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(CountOf(unwritable.err, "\n"), 1) << unwritable.err;
+}
+
+TEST(OrrinRenderTest, InfoGivesEachMeshItsMeasures) {
+    const RunResult cone = RunProgram({"cone", "--info"});
+    ASSERT_EQ(cone.exitCode, 0) << cone.err;
+    EXPECT_NE(
+        cone.out.find("\"solid\":{\"vertices\":47,\"edges\":92,\"faces\":47,\"eulerCharacteristic\":2}"),
+        std::string::npos)
+        << cone.out;
+    EXPECT_NE(cone.out.find("\"exact\":{\"solid\":\"cone\""), std::string::npos);
+    EXPECT_NE(cone.out.find("\"volumeFormula\":\"πr²h/3\""), std::string::npos);
+    const RunResult plane = RunProgram({"plane", "--info"});
+    EXPECT_NE(plane.out.find("\"volume\":null,\"volumeNote\":\"the mesh is not closed"), std::string::npos)
+        << plane.out;
+    // A model file is measured too, but it stands for no exact solid.
+    const RunResult model =
+        RunProgram({std::string(ORRIN_TEST_DATA) + "/3ds/CameraRollAnimWithChildObject.3ds", "--info"});
+    EXPECT_EQ(IntegersOf(model.out, "eulerCharacteristic"), (std::vector<int>{2, 2}));
+    EXPECT_EQ(CountOf(model.out, "\"exact\""), 0);
+}
+
 TEST(OrrinRenderTest, SaveThenInfoRoundTripsTheCounts) {
     const std::string qrn = OutputPath("torus.qrn");
     fs::remove(qrn);
@@ -276,8 +320,8 @@ TEST(OrrinRenderTest, FailuresExitNonZeroWithOneClearLine) {
 
     const RunResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* option : {"--size", "--yaw", "--pitch", "--distance", "--style", "--color", "--seed", "--ortho",
-                               "--background", "--info", "--frame", "--save", "Examples"})
+    for (const char* option : {"--size", "--yaw", "--pitch", "--distance", "--style", "--color", "--seed",
+                               "--ortho", "--background", "--info", "--frame", "--save", "Examples"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
@@ -288,8 +332,8 @@ TEST(OrrinRenderTest, DemonstrationsAndOptionsRender) {
         EXPECT_EQ(CountOf(r.out, "\"vertexCount\":"), 1) << source;
     }
     const std::string png = OutputPath("torus-smooth.png");
-    const RunResult r = RunProgram({"torus", "--style", "5", "--ortho", "--background", "--size", "320x200", "--yaw", "0.5",
-                             "--pitch", "0.6", "--distance", "150", "-o", png});
+    const RunResult r = RunProgram({"torus", "--style", "5", "--ortho", "--background", "--size", "320x200",
+                                    "--yaw", "0.5", "--pitch", "0.6", "--distance", "150", "-o", png});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const quarn::Canvas picture = quarn::Canvas::ReadPng(png);
     EXPECT_EQ(picture.Width(), 320);

@@ -1,0 +1,64 @@
+#pragma once
+// A picture area of the main window. It shows its canvas through a QImage that wraps the canvas's own
+// pixels and hands mouse and key events to the shell's handlers, in the picture's own pixels.
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "shell/main_form.hpp"
+
+namespace orrin {
+
+using MouseHandler = void (*)(std::int16_t button, std::int16_t shift, float x, float y);
+using KeyHandler = void (*)(std::int16_t keyCode, std::int16_t shift);
+
+struct PictureHandlers {
+    MouseHandler MouseDown = nullptr;
+    MouseHandler MouseMove = nullptr;
+    KeyHandler KeyDown = nullptr;  // pictures without key handlers leave keys to their parents
+    KeyHandler KeyUp = nullptr;
+};
+
+// Runs a shell handler the way the window runs every handler (guarded, then showing the new state).
+using HandlerRunner = std::function<void(const std::function<void()>&)>;
+
+// The virtual-key number of a Qt key (Shift is 16, letters and digits their capitals' codes, arrows
+// 37..40, F1.. 112..), 0 for keys that have none here.
+std::int16_t VirtualKeyCode(int qtKey);
+// The 1/2/4 masks of the mouse buttons and of Shift, Ctrl and Alt.
+std::int16_t ButtonMask(Qt::MouseButtons buttons);
+std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
+
+class PictureWidget : public QWidget {
+  public:
+    PictureWidget(PictureBox& box, const PictureHandlers& handlers, HandlerRunner run, QWidget* parent);
+
+    // Shows what the shell says about the picture: its place (twips to pixels), its pointer shape, and
+    // its image at once when the shell marked it so.
+    void SyncFromBox();
+    // The image the widget paints: the canvas's pixels, not a copy.
+    const QImage& Picture();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    // Wraps the canvas again when its buffer or size changed since the last time.
+    void WrapCanvas();
+    void RunMouse(MouseHandler handler, std::int16_t button, QMouseEvent* event);
+    bool RunKey(KeyHandler handler, QKeyEvent* event);
+
+    PictureBox& box_;
+    PictureHandlers handlers_;
+    HandlerRunner run_;
+    QImage image_;
+    int shownPointer_ = -1;
+};
+
+}  // namespace orrin

@@ -1,0 +1,55 @@
+#pragma once
+// Which parts of a projected edge lie behind the faces of the drawing. The faces are projected once
+// into a uniform grid over the drawing plane; an edge asks only the faces in the cells it crosses.
+// Along a projected edge both the edge's nearness key and a face's are affine, so the hidden part of
+// the edge behind one face is one interval found exactly, without sampling.
+
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "drawing/drawing_view.hpp"
+
+namespace quarn {
+
+// A projected face that can hide edges.
+struct Occluder {
+    std::array<Projected, 3> Corners;
+    int Mesh = 0;
+    int Face = 0;
+    std::array<int, 3> Vertices{};  // welded vertices of the mesh, to recognise an edge's neighbours
+};
+
+// Parameter intervals [from, to] within [0, 1], sorted and disjoint.
+using Intervals = std::vector<std::pair<double, double>>;
+
+class OccluderGrid {
+  public:
+    // tolerance2d: how far the faces reach past their outlines, so that an edge running along the line
+    // between two triangles of one face is covered by them, not slipping through between them.
+    OccluderGrid(std::vector<Occluder> occluders, double tolerance2d);
+
+    // The parts of the segment a -> b covered by an occluder nearer than a's and b's nearness by more
+    // than qTolerance; skip() leaves out the faces the edge belongs to.
+    Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
+                              const std::function<bool(const Occluder&)>& skip) const;
+
+  private:
+    std::pair<int, int> CellOf(const Point2& p) const;
+
+    std::vector<Occluder> occluders_;
+    std::vector<std::vector<int>> cells_;
+    Box2 box_;
+    int columns_ = 1, rows_ = 1;
+    double cellWidth_ = 1, cellHeight_ = 1;
+    double tolerance2d_ = 0;
+    mutable std::vector<unsigned> stamp_;  // per occluder: the last query that tested it
+    mutable unsigned query_ = 0;
+};
+
+// Joins intervals that overlap or lie closer than minLength, reaches to 0 and 1 from closer than
+// minLength, and drops pieces shorter than minLength: what is left has no slivers in or between it.
+Intervals MergeIntervals(Intervals intervals, double minLength);
+
+}  // namespace quarn

@@ -1,0 +1,268 @@
+#include "drawing/line_drawing.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "drawing/hidden_lines.hpp"
+#include "drawing/mesh_topology.hpp"
+#include "drawing/polyline_chains.hpp"
+#include "drawing/solid_faces.hpp"
+#include "drawing/vertex_labels.hpp"
+
+namespace quarn {
+namespace {
+
+// Relative to the model's size: how far behind a face an edge must lie to be hidden, how far a face
+// reaches past its outline, and how close to a visible line a hidden line is drawn over by it.
+constexpr double kDepthTolerance = 1e-4;
+constexpr double kOutlineTolerance = 1e-6;
+constexpr double kCoincidenceTolerance = 1e-5;
+// Visible and hidden pieces shorter than this are noise of the tolerances, not parts of the picture.
+constexpr double kShortestPiece = 1e-3;
+
+struct PreparedMesh {
+    MeshTopology Topology;
+    std::vector<EdgeKind> Kinds;
+    std::vector<Point3> ViewPoints;  // per welded vertex
+    std::vector<bool> Facing;        // per face: turned to the viewer
+    std::vector<std::vector<int>> VertexFaces;
+};
+
+struct DrawingContext {
+    const DrawingView& View;
+    std::vector<PreparedMesh> Meshes;
+    double DepthTolerance = 0;
+    double Tolerance2d = 0;
+    double ShortestPiece = 0;
+};
+
+bool InFront(const DrawingView& view, const Point3& p) {
+    return !view.IsPerspective() || p.z >= view.NearClip();
+}
+
+// The part of a view-space polygon beyond the near plane of a perspective view.
+std::vector<Point3> ClipToNear(const std::vector<Point3>& polygon, double nearClip) {
+    std::vector<Point3> out;
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Point3& a = polygon[i];
+        const Point3& b = polygon[(i + 1) % polygon.size()];
+        const bool aIn = a.z >= nearClip, bIn = b.z >= nearClip;
+        if (aIn) out.push_back(a);
+        if (aIn != bIn) out.push_back(a + (b - a) * ((nearClip - a.z) / (b.z - a.z)));
+    }
+    return out;
+}
+
+std::vector<Occluder> ProjectFaces(const DrawingContext& ctx) {
+    std::vector<Occluder> occluders;
+    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
+        const PreparedMesh& mesh = ctx.Meshes[m];
+        for (int f = 0; f < int(mesh.Topology.Faces.size()); ++f) {
+            const auto& corners = mesh.Topology.Faces[f];
+            std::vector<Point3> polygon{mesh.ViewPoints[corners[0]], mesh.ViewPoints[corners[1]],
+                                        mesh.ViewPoints[corners[2]]};
+            if (ctx.View.IsPerspective()) polygon = ClipToNear(polygon, ctx.View.NearClip());
+            for (std::size_t k = 2; k < polygon.size(); ++k)
+                occluders.push_back({{ctx.View.Project(polygon[0]), ctx.View.Project(polygon[k - 1]),
+                                      ctx.View.Project(polygon[k])},
+                                     m,
+                                     f,
+                                     corners});
+        }
+    }
+    return occluders;
+}
+
+// The corners of every face at either end of the edge.
+std::vector<int> FoldVertices(const PreparedMesh& mesh, const TopologyEdge& edge) {
+    std::vector<int> fold;
+    for (const int end : {edge.A, edge.B})
+        for (const int f : mesh.VertexFaces[end])
+            for (const int v : mesh.Topology.Faces[f])
+                if (std::find(fold.begin(), fold.end(), v) == fold.end()) fold.push_back(v);
+    return fold;
+}
+
+// Edges a teacher draws in this view: feature and boundary edges, and silhouettes between a face
+// turned to the viewer and one turned away.
+bool IsDrawn(const PreparedMesh& mesh, int e, bool& silhouetteOnly) {
+    const TopologyEdge& edge = mesh.Topology.Edges[e];
+    silhouetteOnly = mesh.Kinds[e] == EdgeKind::Smooth;
+    return !silhouetteOnly || mesh.Facing[edge.Faces[0]] != mesh.Facing[edge.Faces[1]];
+}
+
+// The visible pieces between the hidden intervals, and the hidden ones.
+void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, int mesh, int edge,
+             std::vector<EdgeRun>& runs) {
+    const auto at = [&](double s) { return a.At + (b.At - a.At) * s; };
+    double visibleFrom = 0;
+    for (const auto& [lo, hi] : hidden) {
+        if (lo > visibleFrom) runs.push_back({at(visibleFrom), at(lo), true, mesh, edge});
+        runs.push_back({at(lo), at(hi), false, mesh, edge});
+        visibleFrom = hi;
+    }
+    if (visibleFrom < 1) runs.push_back({at(visibleFrom), at(1), true, mesh, edge});
+}
+
+void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
+    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
+        const PreparedMesh& mesh = ctx.Meshes[m];
+        for (int e = 0; e < int(mesh.Topology.Edges.size()); ++e) {
+            bool silhouetteOnly = false;
+            if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
+            const TopologyEdge& edge = mesh.Topology.Edges[e];
+            std::vector<Point3> ends{mesh.ViewPoints[edge.A], mesh.ViewPoints[edge.B]};
+            if (ctx.View.IsPerspective()) {
+                if (!InFront(ctx.View, ends[0]) && !InFront(ctx.View, ends[1])) continue;
+                ends = ClipToNear(ends, ctx.View.NearClip());  // a segment: two points come back
+            }
+            const Projected a = ctx.View.Project(ends[0]), b = ctx.View.Project(ends[1]);
+            const double length = LengthOf(b.At - a.At);
+            if (length <= ctx.Tolerance2d) continue;  // seen end-on
+            // One over depth changes by about depth change / depth squared.
+            const double nearest = std::min(ends[0].z, ends[1].z);
+            const double qTolerance =
+                ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
+            // A silhouette of a faceted curved surface folds over nearby facets in the picture, and
+            // where it steps from one row of facets to the next it runs a little way behind them. The
+            // faces around its two ends and their neighbours are that fold and must not hide it.
+            const std::vector<int> fold = silhouetteOnly ? FoldVertices(mesh, edge) : std::vector<int>{};
+            const auto skip = [&](const Occluder& o) {
+                if (o.Mesh != m) return false;
+                if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1]) return true;
+                for (const int v : o.Vertices)
+                    if (std::find(fold.begin(), fold.end(), v) != fold.end()) return true;
+                return false;
+            };
+            // An edge shorter than the shortest piece may still be hidden as a whole.
+            const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
+            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, skip), minLength), m, e,
+                    runs);
+        }
+    }
+}
+
+// Where a hidden line runs along a visible one, only the visible line is drawn.
+void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
+    std::vector<EdgeRun> kept;
+    std::vector<const EdgeRun*> visible;
+    for (const EdgeRun& r : runs)
+        if (r.Visible) visible.push_back(&r);
+    for (const EdgeRun& h : runs) {
+        if (h.Visible) {
+            kept.push_back(h);
+            continue;
+        }
+        const Point2 d = h.To - h.From;
+        const double length = LengthOf(d);
+        const Point2 unit = d * (1 / length);
+        Intervals covered;
+        for (const EdgeRun* v : visible) {
+            const double offFrom = std::fabs(CrossProduct2(unit, v->From - h.From));
+            const double offTo = std::fabs(CrossProduct2(unit, v->To - h.From));
+            if (offFrom > tolerance || offTo > tolerance) continue;
+            double s0 = (unit.x * (v->From.x - h.From.x) + unit.y * (v->From.y - h.From.y)) / length;
+            double s1 = (unit.x * (v->To.x - h.From.x) + unit.y * (v->To.y - h.From.y)) / length;
+            if (s0 > s1) std::swap(s0, s1);
+            s0 = std::max(s0, 0.0), s1 = std::min(s1, 1.0);
+            if (s0 < s1) covered.push_back({s0, s1});
+        }
+        const double minLength = tolerance / length;
+        const Intervals merged = MergeIntervals(covered, minLength);
+        double from = 0;
+        const auto keep = [&](double s0, double s1) {
+            if (s1 - s0 >= minLength)
+                kept.push_back({h.From + d * s0, h.From + d * s1, false, h.Mesh, h.Edge});
+        };
+        for (const auto& [lo, hi] : merged) keep(from, lo), from = hi;
+        keep(from, 1);
+    }
+    runs = std::move(kept);
+}
+
+void NameCorners(const DrawingContext& ctx, int m, std::vector<VertexLabel>& labels) {
+    const PreparedMesh& mesh = ctx.Meshes[m];
+    const std::vector<CornerName> names =
+        NamePolyhedronCorners(mesh.Topology, MergeCoplanarFaces(mesh.Topology), mesh.Kinds);
+    Point2 middle;
+    int count = 0;
+    for (const CornerName& n : names)
+        if (InFront(ctx.View, mesh.ViewPoints[n.Vertex]))
+            middle = middle + ctx.View.Project(mesh.ViewPoints[n.Vertex]).At, ++count;
+    if (count == 0) return;
+    middle = middle * (1.0 / count);
+    for (const CornerName& n : names) {
+        if (!InFront(ctx.View, mesh.ViewPoints[n.Vertex])) continue;
+        const Point2 at = ctx.View.Project(mesh.ViewPoints[n.Vertex]).At;
+        const double distance = LengthOf(at - middle);
+        const Point2 away = distance > 0 ? (at - middle) * (1 / distance) : Point2{0, 1};
+        labels.push_back({n.Letter, n.Subscript, at, away});
+    }
+}
+
+// Turns each letter into the widest opening between the lines that meet at its vertex, so that it
+// sits beside them rather than on one.
+void PlaceLabelsBesideLines(std::vector<VertexLabel>& labels, const std::vector<EdgeRun>& runs,
+                            double tolerance) {
+    for (VertexLabel& label : labels) {
+        std::vector<double> angles;
+        for (const EdgeRun& r : runs)
+            for (const auto& [end, other] : {std::pair{r.From, r.To}, std::pair{r.To, r.From}})
+                if (LengthOf(end - label.At) <= tolerance && LengthOf(other - label.At) > tolerance)
+                    angles.push_back(std::atan2(other.y - label.At.y, other.x - label.At.x));
+        if (angles.empty()) continue;
+        std::sort(angles.begin(), angles.end());
+        double widest = 0, middle = 0;
+        for (std::size_t k = 0; k < angles.size(); ++k) {
+            const double from = angles[k];
+            const double to = k + 1 < angles.size() ? angles[k + 1] : angles[0] + 2 * std::numbers::pi;
+            if (to - from > widest) widest = to - from, middle = (from + to) / 2;
+        }
+        label.Away = {std::cos(middle), std::sin(middle)};
+    }
+}
+
+}  // namespace
+
+LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView& view,
+                           const DrawingOptions& options) {
+    DrawingContext ctx{view, {}, 0, 0};
+    double size = 0;
+    for (const SolidMesh& solid : meshes) {
+        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}};
+        mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
+        for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
+        mesh.VertexFaces.resize(mesh.Topology.Points.size());
+        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
+            for (const int v : mesh.Topology.Faces[f]) mesh.VertexFaces[v].push_back(int(f));
+        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
+            mesh.Facing.push_back(view.FacesViewer(view.DirectionToView(mesh.Topology.Normals[f]),
+                                                   mesh.ViewPoints[mesh.Topology.Faces[f][0]]));
+        size = std::max(size, mesh.Topology.Size);
+        ctx.Meshes.push_back(std::move(mesh));
+    }
+
+    LineDrawing drawing;
+    for (const PreparedMesh& mesh : ctx.Meshes)
+        for (const auto& face : mesh.Topology.Faces)
+            for (const int v : face)
+                if (InFront(view, mesh.ViewPoints[v]))
+                    drawing.Extent.Add(view.Project(mesh.ViewPoints[v]).At);
+    const double extent = std::max(drawing.Extent.Width(), drawing.Extent.Height());
+    ctx.DepthTolerance = kDepthTolerance * size;
+    ctx.Tolerance2d = kOutlineTolerance * extent;
+    ctx.ShortestPiece = kShortestPiece * extent;
+
+    const OccluderGrid grid(ProjectFaces(ctx), ctx.Tolerance2d);
+    DrawEdges(ctx, grid, drawing.Runs);
+    DropHiddenUnderVisible(drawing.Runs, kCoincidenceTolerance * extent);
+    drawing.Lines = ChainRuns(drawing.Runs);
+    if (options.Labels) {
+        for (int m = 0; m < int(ctx.Meshes.size()); ++m) NameCorners(ctx, m, drawing.Labels);
+        PlaceLabelsBesideLines(drawing.Labels, drawing.Runs, kCoincidenceTolerance * extent);
+    }
+    return drawing;
+}
+
+}  // namespace quarn

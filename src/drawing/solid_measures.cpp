@@ -1,0 +1,79 @@
+#include "drawing/solid_measures.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_set>
+
+#include "drawing/mesh_topology.hpp"
+#include "drawing/solid_faces.hpp"
+
+namespace quarn {
+namespace {
+
+int CountStoredEdges(const SolidMesh& mesh) {
+    std::unordered_set<std::uint64_t> edges;
+    for (const auto& tri : mesh.Triangles)
+        for (int k = 0; k < 3; ++k) {
+            const int a = std::min(tri[k], tri[(k + 1) % 3]), b = std::max(tri[k], tri[(k + 1) % 3]);
+            if (a >= 0 && a != b) edges.insert(std::uint64_t(a) << 32 | std::uint32_t(b));
+        }
+    return int(edges.size());
+}
+
+std::string Plural(int n, const char* one, const char* many) {
+    return std::to_string(n) + (n == 1 ? one : many);
+}
+
+// Sum of the signed volumes of the tetrahedra from a point near the mesh to each face.
+double SignedVolume(const MeshTopology& t) {
+    Point3 centre;
+    for (const Point3& p : t.Points) centre = centre + p;
+    centre = centre * (1.0 / double(t.Points.size()));
+    double sixfold = 0;
+    for (const auto& f : t.Faces)
+        sixfold += DotProduct(t.Points[f[0]] - centre,
+                              CrossProduct(t.Points[f[1]] - centre, t.Points[f[2]] - centre));
+    return sixfold / 6;
+}
+
+void MeasureVolume(const MeshTopology& t, SolidMeasures& m) {
+    if (t.Faces.empty()) {
+        m.VolumeNote = "the mesh has no faces with an area";
+    } else if (m.BoundaryEdges > 0) {
+        m.VolumeNote =
+            "the mesh is not closed: " + Plural(m.BoundaryEdges, " edge borders", " edges border") +
+            " a single face";
+    } else if (m.OverSharedEdges > 0) {
+        m.VolumeNote = Plural(m.OverSharedEdges, " edge is", " edges are") + " shared by more than two faces";
+    } else if (m.InconsistentEdges > 0) {
+        m.VolumeNote =
+            "the faces are not wound consistently along " + Plural(m.InconsistentEdges, " edge", " edges");
+    } else {
+        const double v = SignedVolume(t);
+        m.Volume = std::fabs(v);
+        if (v < 0) m.VolumeNote = "the faces are wound inward";
+    }
+}
+
+}  // namespace
+
+SolidMeasures MeasureSolid(const SolidMesh& mesh) {
+    SolidMeasures m;
+    m.TriangleMesh = {int(mesh.Points.size()), CountStoredEdges(mesh), int(mesh.Triangles.size())};
+
+    const MeshTopology t = BuildMeshTopology(mesh);
+    const SolidFaces solid = MergeCoplanarFaces(t);
+    m.Solid = {solid.VertexCount, solid.EdgeCount, solid.FaceCount};
+    m.EulerCharacteristic = solid.VertexCount - solid.EdgeCount + solid.FaceCount;
+    m.DegenerateFaces = t.DegenerateFaces;
+    for (const TopologyEdge& e : t.Edges) {
+        m.BoundaryEdges += e.FaceCount == 1;
+        m.OverSharedEdges += e.FaceCount > 2;
+        m.InconsistentEdges += e.FaceCount == 2 && !EdgeWoundConsistently(e);
+    }
+    for (const double a : t.Areas) m.SurfaceArea += a;
+    MeasureVolume(t, m);
+    return m;
+}
+
+}  // namespace quarn

@@ -1,0 +1,24 @@
+#pragma once
+// The letters a textbook puts at the vertices of a polyhedron: the base counter-clockwise seen from
+// above from A, starting at the front left; a level above it with a vertex over each base vertex (the
+// top of a prism) takes the same letters with subscript 1, 2, ...; other levels go on with the next
+// letters, and a single apex is P.
+
+#include <vector>
+
+#include "drawing/feature_edges.hpp"
+#include "drawing/solid_faces.hpp"
+
+namespace quarn {
+
+struct CornerName {
+    int Vertex = 0;  // welded vertex
+    char Letter = 'A';
+    int Subscript = 0;  // 0: none
+};
+
+// Empty unless the mesh is a polyhedron: every edge of the solid is a feature or boundary edge.
+std::vector<CornerName> NamePolyhedronCorners(const MeshTopology& topology, const SolidFaces& solid,
+                                              const std::vector<EdgeKind>& kinds);
+
+}  // namespace quarn

@@ -1,0 +1,10 @@
+#include "shell/shell_state.hpp"
+
+namespace orrin {
+
+ShellState& Shell() {
+    static ShellState state;
+    return state;
+}
+
+}  // namespace orrin

@@ -1,0 +1,55 @@
+#include "shell/solid_menu_commands.hpp"
+
+#include "platform/random.hpp"
+#include "scene/scene.hpp"
+#include "shell/main_form.hpp"
+#include "shell/shell_state.hpp"
+#include "solids/solid_menu.hpp"
+
+namespace orrin {
+
+using namespace quarn;
+
+namespace {
+
+constexpr char kSolidItems[] = "mnuBasicOption";
+constexpr char kStyleItems[] = "mnuDrawStyleOption";
+
+}  // namespace
+
+void ClearAllMeshes() {
+    SceneStore& s = Scene();
+    ClearSceneExcept(0, s.CurrentCamera, s.CurrentLight);
+    s.CurrentMesh = 0;
+    Shell().LightMarker = 0;
+}
+
+Index ReplaceSceneWithSolid(int menuIndex, std::optional<ColorRGB16> color) {
+    SceneStore& s = Scene();
+    ReseedRandomFromClock();
+    ClearAllMeshes();
+    s.CurrentMesh = BuildMenuSolid(menuIndex);
+    CenterMesh(s.CurrentMesh);
+    SetMeshColor(s.CurrentMesh, color ? *color : RandomColor(), 0.5f);
+    return s.CurrentMesh;
+}
+
+void mnuBasicOption_Click(Index index) {
+    MenuModel& menus = Form1().Menus;
+    for (const SolidMenuEntry& entry : SolidMenuEntries())
+        menus.SetChecked(kSolidItems, entry.Index, entry.Index == index);
+    ReplaceSceneWithSolid(index);
+    Scene().NeedsRedraw = true;
+}
+
+void mnuDrawStyleOption_Click(Index index) {
+    SceneStore& s = Scene();
+    MenuModel& menus = Form1().Menus;
+    CameraRecord& camera = s.Cameras[s.CurrentCamera];
+    menus.SetChecked(kStyleItems, camera.DrawStyle, false);
+    menus.SetChecked(kStyleItems, index, true);
+    camera.DrawStyle = index;
+    s.NeedsRedraw = true;
+}
+
+}  // namespace orrin

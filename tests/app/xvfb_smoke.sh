@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The built program under a real X server: without a display it fails with one line; under Xvfb its
+# window "立体图形" shows the view's blue background panel, and choosing the first solid through the menu
+# with real input events draws a solid over it. Usage: xvfb_smoke.sh path/to/orrin [screenshot-folder]
+set -euo pipefail
+orrin=$1
+shots=${2:-$(mktemp -d)}
+mkdir -p "$shots"
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$orrin" 2>&1) && fail "started without a display"
+[[ $message == "no display: set DISPLAY or use orrin-render for pictures" ]] || fail "without a display: $message"
+
+# Xvfb picks a free display number itself and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display" 2>"$shots/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do [[ -s $shots/display ]] && break; sleep 0.1; done
+[[ -s $shots/display ]] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$shots/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+"$orrin" >"$shots/orrin.log" 2>&1 &
+pids+=($!)
+window=
+for _ in $(seq 200); do
+  window=$(xdotool search --name '^立体图形$' 2>/dev/null | head -n1) && [[ -n $window ]] && break
+  sleep 0.1
+done
+[[ -n $window ]] || fail "no window captioned 立体图形"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+menu=$((HEIGHT - 366))  # the client area is 366 pixels high at start; the menu bar is the rest
+
+# Pixel colour "r g b" of the screenshot at client coordinates.
+pixel() {
+  convert "$1" -crop "1x1+$((X + $2))+$((Y + menu + $3))" -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+}
+# Pixels that differ between two screenshots inside a client rectangle w x h at (x, y).
+changed() {
+  local geometry="$4x$5+$((X + $2))+$((Y + menu + $3))"
+  convert "$1" -crop "$geometry" +repage "$shots/crop-a.png"
+  convert "$6" -crop "$geometry" +repage "$shots/crop-b.png"
+  compare -metric AE -fuzz 4% "$shots/crop-a.png" "$shots/crop-b.png" null: 2>&1 || true
+}
+
+sleep 0.5
+import -window root "$shots/before.png"
+read -r r g b <<<"$(pixel "$shots/before.png" 244 150)"
+((b > r + 40 && b > g + 20)) || fail "no blue background panel in the view: $r $g $b"
+
+xdotool mousemove $((X + 15)) $((Y + menu / 2)) click 1
+sleep 0.5
+import -window root "$shots/menu.png"
+xdotool key Down Return
+for _ in $(seq 50); do
+  sleep 0.2
+  import -window root "$shots/after.png"
+  (($(changed "$shots/before.png" 214 154 60 60 "$shots/after.png") > 3000)) && break
+done
+solid=$(changed "$shots/before.png" 214 154 60 60 "$shots/after.png")
+corner=$(changed "$shots/before.png" 20 80 40 40 "$shots/after.png")
+((solid > 3000)) || fail "no solid drawn in the middle of the view ($solid of 3600 pixels changed)"
+((corner < 40)) || fail "the background panel changed away from the solid ($corner pixels)"
+kill -0 "${pids[1]}" 2>/dev/null || fail "the program is no longer running: $(tail -n 5 "$shots/orrin.log")"
+echo "ok: $DISPLAY window $window, solid covers $solid of 3600 middle pixels; screenshots in $shots"

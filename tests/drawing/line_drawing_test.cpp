@@ -1,0 +1,134 @@
+// Which edges the textbook views show, and which of them are dashed.
+
+#include "drawing/line_drawing.hpp"
+
+#include <cmath>
+#include <numbers>
+
+#include "support/drawing_fixture.hpp"
+
+namespace quarn::testing {
+namespace {
+
+constexpr int kCube = 0, kTorus = 10, kCylinder = 5, kSquarePyramid = 23;
+const double kShear = 0.5 * std::sqrt(0.5);
+
+using Segments = std::vector<std::pair<Point2, Point2>>;
+
+class LineDrawingTest : public DrawingTest {};
+
+// Front and top views of polyhedra: every run lies on the expected lines, covers them, nothing is hidden.
+TEST_F(LineDrawingTest, OrthographicViewsOfPolyhedraShowTheirOutlineAndNoHiddenLine) {
+    const Point2 apex{0, 30}, left{-40, -30}, right{40, -30}, bottom{0, -30};
+    const Point2 back{0, 40}, front{0, -40}, west{-40, 0}, east{40, 0};
+    struct Case {
+        const char* name;
+        int solid;
+        ViewKind view;
+        Segments lines;
+    } cases[] = {
+        {"cube from the front",
+         kCube,
+         ViewKind::Front,
+         {{{-20, -20}, {20, -20}}, {{20, -20}, {20, 20}}, {{20, 20}, {-20, 20}}, {{-20, 20}, {-20, -20}}}},
+        // The base is a square standing on a corner: its front edge runs up the middle of the triangle.
+        {"square pyramid from the front",
+         kSquarePyramid,
+         ViewKind::Front,
+         {{left, right}, {right, apex}, {apex, left}, {bottom, apex}}},
+        {"square pyramid from above",
+         kSquarePyramid,
+         ViewKind::Top,
+         {{back, east}, {east, front}, {front, west}, {west, back}, {back, front}, {west, east}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SolidMesh solid = MenuSolid(c.solid);
+        const LineDrawing drawing = DrawSolidEdges({&solid, 1}, MakeTextbookView(c.view));
+        EXPECT_TRUE(EdgesWith(drawing, false).empty());
+        for (const EdgeRun& r : drawing.Runs) EXPECT_TRUE(RunOnSegments(r, c.lines));
+        double expected = 0;
+        for (const auto& [a, b] : c.lines) expected += LengthOf(b - a);
+        EXPECT_GE(RunLength(drawing, true),
+                  expected - 1e-3);  // every line drawn (some twice, one over another)
+    }
+}
+
+TEST_F(LineDrawingTest, ObliqueCubeShowsNineEdgesAndDashesTheThreeAtTheHiddenCorner) {
+    const SolidMesh cube = MenuSolid(kCube);
+    const LineDrawing drawing = DrawSolidEdges({&cube, 1}, MakeTextbookView(ViewKind::Oblique));
+    const auto visible = EdgesWith(drawing, true), hidden = EdgesWith(drawing, false);
+    EXPECT_EQ(visible.size(), 9u);
+    EXPECT_EQ(hidden.size(), 3u);
+    const Point2 hiddenCorner{-20 + 20 * kShear, -20 + 20 * kShear};  // back, bottom, left
+    for (const EdgeRun& r : drawing.Runs) {
+        if (r.Visible) continue;
+        EXPECT_NEAR(std::min(LengthOf(r.From - hiddenCorner), LengthOf(r.To - hiddenCorner)), 0, 1e-4);
+        EXPECT_NEAR(LengthOf(r.To - r.From), r.From.x == r.To.x || r.From.y == r.To.y ? 40 : 20, 1e-3);
+    }
+}
+
+TEST_F(LineDrawingTest, ObliqueCylinderHasTwoEllipsesTwoUprightSilhouettesAndNoFacetEdges) {
+    const SolidMesh cylinder = MenuSolid(kCylinder);
+    const MeshTopology topology = BuildMeshTopology(cylinder);
+    const std::vector<EdgeKind> kinds = ClassifyEdges(topology, kDefaultFeatureAngleDegrees);
+    const LineDrawing drawing = DrawSolidEdges({&cylinder, 1}, MakeTextbookView(ViewKind::Oblique));
+    std::set<int> silhouettes, hiddenRim;
+    for (const EdgeRun& r : drawing.Runs) {
+        const TopologyEdge& e = topology.Edges[r.Edge];
+        const Point3 a = topology.Points[e.A], b = topology.Points[e.B];
+        if (kinds[r.Edge] == EdgeKind::Smooth) {
+            silhouettes.insert(r.Edge);
+            EXPECT_TRUE(r.Visible);
+            EXPECT_NEAR(r.From.x, r.To.x, 1e-9);  // upright
+            continue;
+        }
+        ASSERT_NEAR(a.y, b.y, 1e-9);  // rim edges only
+        if (r.Visible) continue;
+        hiddenRim.insert(r.Edge);
+        EXPECT_EQ(a.y, -30) << "only the base ellipse is dashed";
+        // Behind the silhouette's tangent points: the half whose outward normal leans from the viewer.
+        const Point3 mid = (a + b) * 0.5;
+        EXPECT_GT(mid.z - kShear * mid.x, -1);
+    }
+    EXPECT_EQ(silhouettes.size(), 2u);
+    EXPECT_NEAR(hiddenRim.size(), 23, 1);  // the back half of the 46-sided base
+    // Two uprights, the top ellipse and the front half of the base one.
+    double rim = 0;
+    for (int k = 0; k < 46; ++k) {
+        const auto point = [](int k) {
+            const double theta = 2 * std::numbers::pi * k / 46;
+            return MakeTextbookView(ViewKind::Oblique)
+                .Project({40 * std::cos(theta), 0, 40 * std::sin(theta)})
+                .At;
+        };
+        rim += LengthOf(point(k + 1) - point(k));
+    }
+    EXPECT_NEAR(RunLength(drawing, true), 2 * 60 + 1.5 * rim, 0.02 * rim);
+    EXPECT_NEAR(RunLength(drawing, false), 0.5 * rim, 0.02 * rim);
+}
+
+TEST_F(LineDrawingTest, TorusInnerRingIsOneSolidLineFromAbove) {
+    // Seen from above, the outline along the inner ring runs over the saddle-shaped facets, whose
+    // neighbours fold over it in the picture; none of them may dash it.
+    const SolidMesh torus = MenuSolid(kTorus);
+    Scene().CurrentCamera = CreateCamera();
+    for (const bool orthographic : {true, false}) {
+        SCOPED_TRACE(orthographic ? "parallel" : "perspective");
+        Scene().Cameras[Scene().CurrentCamera].Orthographic = orthographic;
+        OrbitCamera(Scene().CurrentCamera, ZeroVector(), 200, 0.3f, 1.45f);
+        const DrawingView view = MakeCameraView(Scene().Cameras[Scene().CurrentCamera]);
+        const LineDrawing drawing = DrawSolidEdges({&torus, 1}, view);
+        EXPECT_TRUE(EdgesWith(drawing, false).empty());
+        // The ring's outline: runs closer to the centre than the tube's middle circle.
+        const Point2 centre = view.Project(view.ToView({0, 0, 0})).At;
+        const double middle = LengthOf(view.Project(view.ToView({40, 0, 0})).At - centre);
+        double inner = 0;
+        for (const EdgeRun& r : drawing.Runs)
+            if (LengthOf(r.From - centre) < middle) inner += LengthOf(r.To - r.From);
+        EXPECT_NEAR(inner, 2 * std::numbers::pi * middle * 30 / 40, 0.05 * inner);
+    }
+}
+
+}  // namespace
+}  // namespace quarn::testing

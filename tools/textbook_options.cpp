@@ -1,0 +1,52 @@
+#include "textbook_options.hpp"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "drawing/sheet_writer.hpp"
+#include "render_options.hpp"
+
+namespace orrin {
+namespace {
+
+constexpr std::array<std::string_view, 5> kViews{"oblique", "front", "side", "top", "three"};
+
+}  // namespace
+
+bool ParseTextbookOption(const std::string& arg, const std::function<const std::string&()>& value,
+                         TextbookOptions& options) {
+    if (arg == "--textbook")
+        options.enabled = true;
+    else if (arg == "--labels")
+        options.labels = true;
+    else if (arg == "--view") {
+        options.view = value();
+        if (std::find(kViews.begin(), kViews.end(), options.view) == kViews.end())
+            throw UsageError("--view must be oblique, front, side, top or three, not '" + options.view + "'");
+    } else
+        return false;
+    return true;
+}
+
+void CheckTextbookOptions(const TextbookOptions& options, const std::string& output) {
+    if (!options.enabled) {
+        if (!options.view.empty() || options.labels)
+            throw UsageError("--view and --labels go with --textbook");
+        return;
+    }
+    if (output.empty()) throw UsageError("--textbook needs -o FILE.svg, FILE.pdf or FILE.png");
+    if (!quarn::SheetFormatOf(output))
+        throw UsageError("--textbook writes .svg, .pdf or .png files, not '" + output + "'");
+}
+
+const char kTextbookUsage[] = R"(
+Textbook drawings (black lines on white, hidden edges dashed):
+  --textbook       with -o FILE.svg|.pdf|.png: draw the solid's edges as a textbook does, scaled to
+                   --size (pixels for PNG, points for SVG and PDF)
+  --view V         oblique (depth at 45 degrees, halved), front, side (from the left), top, or three
+                   (front, side and top views on one sheet); default: the camera's view as set by
+                   --yaw, --pitch, --distance and --ortho
+  --labels         letters A, B, C, ... at the vertices of a polyhedron (A1, B1, ... on a prism's top))";
+
+}  // namespace orrin

@@ -1,0 +1,12 @@
+#pragma once
+// orrin-render --textbook: the scene's visible meshes as a textbook line drawing in a vector file or
+// a picture.
+
+#include "render_options.hpp"
+
+namespace orrin {
+
+// Draws the meshes in the view the options ask for and writes options.outputPng.
+void WriteTextbookDrawing(const RenderOptions& options);
+
+}  // namespace orrin
