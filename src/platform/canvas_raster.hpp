@@ -62,6 +62,18 @@ struct CeilStepper {
 
     void Start(Int128 n, std::int64_t denominator, std::int64_t step) {
         den = denominator;
+        if (n == 0 && step > INT32_MIN && step <= INT32_MAX && den <= INT32_MAX) {
+            // An edge that starts on a visible row and fits 32 bits, as nearly every edge on screen
+            // does: one 32-bit division (rounded towards zero, then up for a positive remainder).
+            const auto s = static_cast<std::int32_t>(step);
+            const auto d = static_cast<std::int32_t>(den);
+            const std::int32_t q = s / d + (s % d > 0 ? 1 : 0);
+            value = 0;
+            rest = 0;
+            stepValue = q;
+            stepRest = std::int64_t{q} * d - s;
+            return;
+        }
         const Int128 q = n == 0 ? 0 : CeilDiv(n, den);
         value = static_cast<std::int64_t>(q);
         rest = static_cast<std::int64_t>(q * den - n);

@@ -2,6 +2,7 @@
 // Checked numeric helpers: every value the engine stores passes through one of these,
 // so an overflow or an impossible division raises ArithmeticError instead of wrapping.
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -52,12 +53,14 @@ struct DeferredArithmetic {
     static constexpr bool kDefers = true;
 
     // True once any step has failed.
-    bool Failed() const { return failed || residue != 0.0f; }
+    bool Failed() const { return failed; }
     void Fail() { failed = true; }
 
     float Store(double value) {
         const float f = static_cast<float>(value);
-        residue += f - f;  // stays 0 while every stored value is finite; NaN from the first that is not
+        // An exponent of all ones is an infinity or NaN. Tested on the bits, the checks of a block form
+        // no chain of floating-point operations.
+        failed |= (std::bit_cast<std::uint32_t>(f) & 0x7F800000u) == 0x7F800000u;
         return f;
     }
     std::int16_t Round16(double value) { return static_cast<std::int16_t>(RoundWithin(value, 32768.0)); }
@@ -76,7 +79,6 @@ struct DeferredArithmetic {
 
   private:
     bool failed = false;
-    float residue = 0;
 
     // value rounded half to even when the result lies in [-bound, bound - 1], else failed. Adding and
     // removing 2^52 rounds exactly as nearbyint does for |value| < 2^51.
