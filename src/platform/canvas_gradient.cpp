@@ -43,32 +43,53 @@ std::int64_t RoundHalfAway(double v) {
 template <class Weight>
 class TriangleShade {
   public:
-    TriangleShade(const GradientVertex* v0, const GradientVertex* v1, const GradientVertex* v2)
-        : corners_{v0, v1, v2} {
-        area_ = static_cast<double>(EdgeWeight(*v1, *v2, v0->x, v0->y));
+    using Weights = std::array<Weight, 3>;
+
+    TriangleShade(const GradientVertex* v0, const GradientVertex* v1, const GradientVertex* v2) {
+        const GradientVertex* corners[3] = {v0, v1, v2};
+        for (int i = 0; i < 3; ++i) {
+            // Corner i weighs by the edge from a to b opposite it.
+            const GradientVertex& a = *corners[(i + 1) % 3];
+            const GradientVertex& b = *corners[(i + 2) % 3];
+            edges_[i] = {a.x, a.y, std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y};
+            const Channels c = ChannelsOf(*corners[i]);
+            for (int k = 0; k < 3; ++k) channels_[i][k] = static_cast<double>(c[k]);
+        }
+        area_ = static_cast<double>(WeightsAt(v0->x, v0->y)[0]);
     }
 
-    // Channels at (x, y) as doubles in 0..65535.
-    std::array<double, 3> At(std::int64_t x, std::int64_t y) const {
+    // Twice the signed area of (a, b, p) for each corner's opposite edge a-b: the corners' weights.
+    Weights WeightsAt(std::int64_t x, std::int64_t y) const {
+        Weights w;
+        for (int i = 0; i < 3; ++i) {
+            const Edge& e = edges_[i];
+            w[i] = Weight{e.dx} * (y - e.ay) - Weight{e.dy} * (x - e.ax);
+        }
+        return w;
+    }
+    // The weights steps further along the row, exactly.
+    Weights WeightsAlong(Weights w, std::int64_t steps) const {
+        for (int i = 0; i < 3; ++i) w[i] -= Weight{edges_[i].dy} * steps;
+        return w;
+    }
+
+    // Channels as doubles in 0..65535 for the weights of a point.
+    std::array<double, 3> Shade(const Weights& w) const {
         std::array<double, 3> sum{};
         for (int i = 0; i < 3; ++i) {
-            const double weight =
-                static_cast<double>(EdgeWeight(*corners_[(i + 1) % 3], *corners_[(i + 2) % 3], x, y));
-            const Channels c = ChannelsOf(*corners_[i]);
-            for (int k = 0; k < 3; ++k) sum[k] += weight * static_cast<double>(c[k]);
+            const double weight = static_cast<double>(w[i]);
+            for (int k = 0; k < 3; ++k) sum[k] += weight * channels_[i][k];
         }
         for (double& channel : sum) channel = std::clamp(channel / area_, 0.0, 65535.0);
         return sum;
     }
 
   private:
-    // Twice the signed area of (a, b, p): the weight of the corner opposite the edge a-b.
-    static Weight EdgeWeight(const GradientVertex& a, const GradientVertex& b, std::int64_t x,
-                             std::int64_t y) {
-        return Weight{std::int64_t{b.x} - a.x} * (y - a.y) - Weight{std::int64_t{b.y} - a.y} * (x - a.x);
-    }
-
-    std::array<const GradientVertex*, 3> corners_;
+    struct Edge {
+        std::int64_t ax, ay, dx, dy;
+    };
+    std::array<Edge, 3> edges_;
+    double channels_[3][3];
     double area_;
 };
 
@@ -90,8 +111,10 @@ void FillGradientTriangle(Canvas& canvas, const GradientVertex* v0, const Gradie
         // Channels computed at both ends of the span, 16.16 fixed-point steps between them. The added
         // half makes the final shift round to the nearest channel value.
         constexpr double kOne = 65536.0;
-        const std::array<double, 3> first = shade.At(x0, y);
-        const std::array<double, 3> last = x1 - 1 == x0 ? first : shade.At(x1 - 1, y);
+        const auto weights = shade.WeightsAt(x0, y);
+        const std::array<double, 3> first = shade.Shade(weights);
+        const std::array<double, 3> last =
+            x1 - 1 == x0 ? first : shade.Shade(shade.WeightsAlong(weights, x1 - 1 - x0));
         const int steps = std::max(x1 - x0 - 1, 1);
         // A pixel takes bits 24..31 of each 64-bit value, and those bits of a sum depend only on the
         // low 32 bits of its terms, so the walk along the span runs in wrapping 32-bit lanes.
