@@ -27,7 +27,7 @@ using testing::PointArray;
 using testing::TriangleMesh;
 
 class Import3dsTest : public testing::SceneTest {
-  protected:
+protected:
     void TearDown() override {
         EXPECT_EQ(FindStoreInconsistency(), "");
         SceneTest::TearDown();
@@ -61,13 +61,11 @@ TEST_F(Import3dsTest, MeshesSwapYAndZAndTheLastTwoCorners) {
     EXPECT_EQ(Vertex(1, 2), (Vector3D{0, 1, 1}));
     ASSERT_EQ(m.FaceCount, 1);
     const FaceRecord& f = store().Faces[m.FirstFace];
-    EXPECT_EQ(f,
-              (FaceRecord{m.FirstVertex, Index(m.FirstVertex + 2), Index(m.FirstVertex + 1), {0, 0, 0}, 0}));
+    EXPECT_EQ(f, (FaceRecord{m.FirstVertex, Index(m.FirstVertex + 2), Index(m.FirstVertex + 1), {0, 0, 0}, 0}));
 }
 
 TEST_F(Import3dsTest, TheMeshMatrixOriginBecomesThePosition) {
-    const Bytes matrix =
-        Chunk(0x4160, {ByteBuilder().Vec(1, 0, 0).Vec(0, 1, 0).Vec(0, 0, 1).Vec(10, 20, 30)});
+    const Bytes matrix = Chunk(0x4160, {ByteBuilder().Vec(1, 0, 0).Vec(0, 1, 0).Vec(0, 0, 1).Vec(10, 20, 30)});
     Import3dsFromBytes(File3ds({TriangleMesh(
         "M", {PointArray({{10, 20, 31}, {11, 20, 30}, {10, 21, 30}}), matrix, FaceArray({{0, 1, 2}})})}));
     ASSERT_EQ(store().MeshSlots.Count, 1);
@@ -101,8 +99,7 @@ TEST_F(Import3dsTest, ASwitchedOffLightIsNotKeptWhereverItsOffChunkStands) {
 }
 
 TEST_F(Import3dsTest, CamerasHaveASixtyDegreeFieldOfViewWhateverTheirLens) {
-    const Bytes camera =
-        NamedObject("Cam", Chunk(0x4700, {ByteBuilder().Vec(0, 0, 0).Vec(0, 5, 0).F32(0).F32(200)}));
+    const Bytes camera = NamedObject("Cam", Chunk(0x4700, {ByteBuilder().Vec(0, 0, 0).Vec(0, 5, 0).F32(0).F32(200)}));
     Import3dsFromBytes(File3ds({camera}));
     ASSERT_EQ(store().CameraSlots.Count, 1);
     const CameraRecord& c = store().Cameras[1];
@@ -116,10 +113,9 @@ TEST_F(Import3dsTest, CamerasHaveASixtyDegreeFieldOfViewWhateverTheirLens) {
 TEST_F(Import3dsTest, KeyframerLinksEachNodeToThePreviousWhileParentNumbersGrow) {
     const auto positionOf = [&](const char* name) { return mesh(FindMeshByName(name)).Position; };
     const auto withOrigin = [](const char* name, float x) {
-        return TriangleMesh(
-            name, {PointArray({{x, 0, 0}, {x + 1, 0, 0}, {x, 1, 0}}),
-                   Chunk(0x4160, {ByteBuilder().Vec(1, 0, 0).Vec(0, 1, 0).Vec(0, 0, 1).Vec(x, 0, 0)}),
-                   FaceArray({{0, 1, 2}})});
+        return TriangleMesh(name, {PointArray({{x, 0, 0}, {x + 1, 0, 0}, {x, 1, 0}}),
+                                   Chunk(0x4160, {ByteBuilder().Vec(1, 0, 0).Vec(0, 1, 0).Vec(0, 0, 1).Vec(x, 0, 0)}),
+                                   FaceArray({{0, 1, 2}})});
     };
     Import3dsFromBytes(File3ds({withOrigin("A", 1), withOrigin("B", 3), withOrigin("C", 6)},
                                {Node("A", -1), Node("B", 0), Node("C", 1)}));
@@ -138,8 +134,7 @@ TEST_F(Import3dsTest, KeyframerLinksEachNodeToThePreviousWhileParentNumbersGrow)
 }
 
 TEST_F(Import3dsTest, ANodeNamingNoMeshLinksNothingAndBreaksTheChain) {
-    Import3dsFromBytes(
-        File3ds({Triangle("A"), Triangle("B")}, {Node("Ghost", -1), Node("A", 0), Node("B", 1)}));
+    Import3dsFromBytes(File3ds({Triangle("A"), Triangle("B")}, {Node("Ghost", -1), Node("A", 0), Node("B", 1)}));
     EXPECT_EQ(mesh(FindMeshByName("A")).Parent, 0);
     EXPECT_EQ(mesh(FindMeshByName("B")).Parent, FindMeshByName("A"));
 }
@@ -186,77 +181,40 @@ TEST_F(Import3dsTest, DamagedChunksLoseOnlyWhatTheyHold) {
     };
     const Case cases[] = {
         {"chunk length below 6 ends the editor",
-         File3ds({Triangle("A"), shortLength, Triangle("B")}),
-         {"A"},
-         1,
-         ""},
+         File3ds({Triangle("A"), shortLength, Triangle("B")}), {"A"}, 1, ""},
         {"chunk reaching past its parent ends the parent",
-         Concat({File3ds({Triangle("A"), pastParent}), File3ds({Triangle("B")})}),
-         {"A", "B"},
-         1,
-         ""},
+         Concat({File3ds({Triangle("A"), pastParent}), File3ds({Triangle("B")})}), {"A", "B"}, 1, ""},
         {"points cut short",
          File3ds({TriangleMesh("Cut", {Chunk(0x4110, {ByteBuilder().U16(3).Vec(0, 0, 0).Vec(1, 0, 0)})}),
                   Triangle("B")}),
-         {"B"},
-         1,
-         "\"Cut\""},
+         {"B"}, 1, "\"Cut\""},
         {"faces cut short",
-         File3ds({TriangleMesh("Cut", {Chunk(0x4120, {ByteBuilder().U16(2).U16(0).U16(1).U16(2).U16(0)})})}),
-         {},
-         0,
+         File3ds({TriangleMesh("Cut", {Chunk(0x4120, {ByteBuilder().U16(2).U16(0).U16(1).U16(2).U16(0)})})}), {}, 0,
          "\"Cut\""},
         {"vertex not a number",
          File3ds({TriangleMesh("NaN", {PointArray({{0, nan, 0}}), FaceArray({{0, 0, 0}})}), Triangle("B")}),
-         {"B"},
-         1,
-         "\"NaN\""},
+         {"B"}, 1, "\"NaN\""},
         {"corners outside the mesh or the tables",
          File3ds({TriangleMesh("Bad", {PointArray({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}}),
                                        FaceArray({{0, 1, 3}, {0, 1, 4}, {65535, 1, 2}, {1, 2, 3}})})}),
-         {"Bad"},
-         2,
-         ""},
+         {"Bad"}, 2, ""},
         {"faces before points",
-         File3ds(
-             {TriangleMesh("Late", {FaceArray({{0, 1, 2}}), PointArray({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}})})}),
-         {"Late"},
-         1,
-         ""},
-        {"mesh matrix cut short",
-         File3ds({TriangleMesh("Mat", {Chunk(0x4160, {ByteBuilder().Vec(1, 2, 3)})})}),
-         {},
-         0,
-         "\"Mat\""},
+         File3ds({TriangleMesh("Late", {FaceArray({{0, 1, 2}}), PointArray({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}})})}),
+         {"Late"}, 1, ""},
+        {"mesh matrix cut short", File3ds({TriangleMesh("Mat", {Chunk(0x4160, {ByteBuilder().Vec(1, 2, 3)})})}), {},
+         0, "\"Mat\""},
         {"pivot so far away that moving to it overflows",
-         File3ds({TriangleMesh(
-             "Far",
-             {PointArray({{3e38f, 0, 0}, {1, 0, 0}, {0, 1, 0}}),
-              Chunk(0x4160, {ByteBuilder().Vec(0, 0, 0).Vec(0, 0, 0).Vec(0, 0, 0).Vec(-3e38f, 0, 0)})})}),
-         {},
-         0,
-         "\"Far\""},
-        {"light without its position",
-         File3ds({NamedObject("L", Chunk(0x4600, {ByteBuilder().F32(1).F32(2)}))}),
-         {},
-         0,
+         File3ds({TriangleMesh("Far", {PointArray({{3e38f, 0, 0}, {1, 0, 0}, {0, 1, 0}}),
+                                       Chunk(0x4160, {ByteBuilder().Vec(0, 0, 0).Vec(0, 0, 0).Vec(0, 0, 0).Vec(-3e38f, 0, 0)})})}),
+         {}, 0, "\"Far\""},
+        {"light without its position", File3ds({NamedObject("L", Chunk(0x4600, {ByteBuilder().F32(1).F32(2)}))}), {}, 0,
          "\"L\""},
-        {"camera cut short",
-         File3ds({NamedObject("C", Chunk(0x4700, {ByteBuilder().Vec(1, 2, 3)}))}),
-         {},
-         0,
-         "\"C\""},
-        {"node header cut short",
-         File3ds({Triangle("A"), Triangle("B")},
-                 {Node("A", -1), Chunk(0xB002, {Chunk(0xB010, {ByteBuilder().Text("B").I16(0)})})}),
-         {"A", "B"},
-         1,
-         ""},
-        {"trailing bytes after the main chunk",
-         Concat({File3ds({Triangle("A")}), ByteBuilder().U16(0x4D4D).U8(1)}),
-         {"A"},
-         1,
-         ""},
+        {"camera cut short", File3ds({NamedObject("C", Chunk(0x4700, {ByteBuilder().Vec(1, 2, 3)}))}), {}, 0, "\"C\""},
+        {"node header cut short", File3ds({Triangle("A"), Triangle("B")},
+                                          {Node("A", -1), Chunk(0xB002, {Chunk(0xB010, {ByteBuilder().Text("B").I16(0)})})}),
+         {"A", "B"}, 1, ""},
+        {"trailing bytes after the main chunk", Concat({File3ds({Triangle("A")}), ByteBuilder().U16(0x4D4D).U8(1)}), {"A"},
+         1, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -352,9 +310,8 @@ TEST_F(Import3dsTest, RealSampleFilesImportTheirMeshesAndCamera) {
         const char* file;
         int meshes, vertices, faces, cameras;  // vertices and faces of each mesh, after welding
     };
-    for (const Sample& s :
-         {Sample{"CameraRollAnimWithChildObject.3ds", 2, 8, 12, 1},
-          Sample{"cubes_with_alpha.3DS", 5, 8, 12, 0}, Sample{"fels.3ds", 1, 386, 768, 0}}) {
+    for (const Sample& s : {Sample{"CameraRollAnimWithChildObject.3ds", 2, 8, 12, 1},
+                            Sample{"cubes_with_alpha.3DS", 5, 8, 12, 0}, Sample{"fels.3ds", 1, 386, 768, 0}}) {
         SCOPED_TRACE(s.file);
         ResetScene();
         InitEngine();
