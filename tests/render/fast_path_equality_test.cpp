@@ -175,6 +175,13 @@ TEST_F(FastPathEqualityTest, FaultsAndReportsMatchInEveryStage) {
         std::function<void(Index camera, Index cube)> spoil;
         bool faults;
     };
+    // A parallel projection this many pixels to a unit: huge scales overflow on the way to the screen.
+    auto orthographic = [](float scale) {
+        return [scale](Index camera, Index) {
+            Scene().Cameras[camera].Orthographic = true;
+            Scene().Cameras[camera].OrthoScale = scale;
+        };
+    };
     const Case cases[] = {
         {"world transform",
          [](Index, Index cube) {
@@ -183,12 +190,7 @@ TEST_F(FastPathEqualityTest, FaultsAndReportsMatchInEveryStage) {
              Scene().Meshes[cube].MatrixDirty = true;
          },
          true},
-        {"projection",
-         [](Index camera, Index) {
-             Scene().Cameras[camera].Orthographic = true;
-             Scene().Cameras[camera].OrthoScale = 3e37f;
-         },
-         true},
+        {"projection", orthographic(3e37f), true},
         {"face normal in culling",
          [](Index camera, Index cube) {
              // A cube 4e19 across seen from 2e20 away: its edges' cross products overflow.
@@ -200,12 +202,7 @@ TEST_F(FastPathEqualityTest, FaultsAndReportsMatchInEveryStage) {
              m.MatrixDirty = true;
          },
          true},
-        {"screen position of a corner",
-         [](Index camera, Index) {
-             Scene().Cameras[camera].Orthographic = true;
-             Scene().Cameras[camera].OrthoScale = 1e9f;
-         },
-         true},
+        {"screen position of a corner", orthographic(1e9f), true},
         {"light far away in shading",
          [](Index, Index) {
              Scene().Lights[1].Position = {-3e38f, 0, -3e38f};
