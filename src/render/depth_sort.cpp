@@ -1,15 +1,19 @@
 #include "render/depth_sort.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "platform/random.hpp"
+#include "platform/reference_path.hpp"
 
 namespace quarn {
 namespace {
 
 class SortRun {
   public:
-    SortRun(float* keys, Index* items) : keys_(keys), items_(items) {}
+    // byBlocks: partitions may classify keys in blocks; only for keys without NaN.
+    SortRun(float* keys, Index* items, bool byBlocks) : keys_(keys), items_(items), byBlocks_(byBlocks) {}
 
     // Recurses only into the smaller side and loops on the larger one, so the depth stays below
     // log2(n) even when every pivot is the worst; the sides are still sorted smaller first.
@@ -32,12 +36,17 @@ class SortRun {
     }
 
   private:
-    // Partitions lo..hi round the key at hi and returns the pivot's final place. Scanning on from where
-    // the last swap left off finds the same places as restarting each pass from lo and hi: everything
-    // already passed is still on its right side.
+    // Partitions lo..hi round the key at hi and returns the pivot's final place.
     int Partition(int lo, int hi) {
         const float pivot = keys_[hi];
-        int i = lo, j = hi;
+        if (!byBlocks_ || hi - lo < kBlock) return FinishPartition(lo, hi, hi, pivot);
+        return PartitionByBlocks(lo, hi, pivot);
+    }
+
+    // The plain scan, from the state it has after its swaps so far: everything below i and from j on is
+    // on its right side. Scanning on from where the last swap left off finds the same places as
+    // restarting each pass from lo and hi: everything already passed is still on its right side.
+    int FinishPartition(int i, int j, int hi, float pivot) {
         do {
             while (i < j && keys_[i] <= pivot) ++i;
             while (j > i && keys_[j] >= pivot) --j;
@@ -50,13 +59,60 @@ class SortRun {
         return i;
     }
 
+    // The same swaps as the plain scan, found without a branch per key. Without NaN keys the plain scan
+    // swaps the k-th key above the pivot counted from lo with the k-th key below it counted from hi - 1,
+    // for as long as the first lies left of the second. Blocks of keys from both ends of the unread
+    // middle are classified into lists of such places, and the lists are paired off; every place in a
+    // left list lies left of every place in a right list. Once the middle is used up, the plain scan
+    // finishes from the last pair swapped, reading only places no swap has touched.
+    int PartitionByBlocks(int lo, int hi, float pivot) {
+        int above[kBlock], below[kBlock];
+        int aboveCount = 0, aboveNext = 0, belowCount = 0, belowNext = 0;
+        int left = lo, right = hi - 1;  // the unread middle is left..right
+        int i = lo, j = hi;             // the plain scan's state after the swaps so far
+        for (;;) {
+            if (aboveNext == aboveCount) {
+                const int n = std::min(kBlock, right - left + 1);
+                if (n <= 0) break;
+                aboveCount = aboveNext = 0;
+                for (int t = 0; t < n; ++t) {
+                    above[aboveCount] = left + t;
+                    aboveCount += !(keys_[left + t] <= pivot);
+                }
+                left += n;
+            }
+            if (belowNext == belowCount) {
+                const int n = std::min(kBlock, right - left + 1);
+                if (n <= 0) break;
+                belowCount = belowNext = 0;
+                for (int t = 0; t < n; ++t) {
+                    below[belowCount] = right - t;
+                    belowCount += !(keys_[right - t] >= pivot);
+                }
+                right -= n;
+            }
+            const int pairs = std::min(aboveCount - aboveNext, belowCount - belowNext);
+            for (int t = 0; t < pairs; ++t) Swap(above[aboveNext + t], below[belowNext + t]);
+            if (pairs > 0) {
+                i = above[aboveNext + pairs - 1] + 1;
+                j = below[belowNext + pairs - 1];
+            }
+            aboveNext += pairs;
+            belowNext += pairs;
+        }
+        return FinishPartition(i, j, hi, pivot);
+    }
+
     void Swap(int a, int b) {
         std::swap(keys_[a], keys_[b]);
         std::swap(items_[a], items_[b]);
     }
 
+    static constexpr int kBlock = 32;
+
     float* keys_;
     Index* items_;
+    bool byBlocks_;
 };
 
 }  // namespace
@@ -68,7 +124,10 @@ void SortFaces(Table<float>& keys, Table<Index>& items, int lo, int hi) {
     (void)keys[hi];
     (void)items[lo];
     (void)items[hi];
-    SortRun run(&keys[0], &items[0]);
+    const float* first = &keys[lo];
+    const bool byBlocks =
+        !ReferencePathInUse() && std::none_of(first, first + (hi - lo + 1), [](float k) { return std::isnan(k); });
+    SortRun run(&keys[0], &items[0], byBlocks);
     run.Sort(lo, hi);
 }
 
