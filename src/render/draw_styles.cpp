@@ -1,5 +1,7 @@
 #include "render/draw_styles.hpp"
 
+#include <cmath>
+
 #include "math/screen_point.hpp"
 #include "platform/canvas.hpp"
 #include "platform/engine_fault.hpp"
@@ -21,11 +23,32 @@ void SetUpStyle(Canvas& surface, const DrawStyleSettings& style) {
     if (style.penColor) surface.SetPenColor(*style.penColor);
 }
 
-CanvasPoint CornerPoint(const SceneStore& s, int vertex, bool reference) {
-    const Vector3D& v = s.ScreenVertices[vertex];
+// A float rounded to an integer as VectorToPoint rounds it (to nearest, ties to even), in float
+// arithmetic: for |value| < 2^22, adding and removing 2^23 leaves exactly the rounded value.
+inline float RoundSmallFloat(float value) {
+    return value >= 0 ? (value + 0x1p23f) - 0x1p23f : (value - 0x1p23f) + 0x1p23f;
+}
+
+// CornerPoint for a corner well inside the 32-bit range, where no step can fail; false otherwise.
+[[gnu::always_inline]] inline bool SmallCornerPoint(const Vector3D& v, CanvasPoint& p) {
+    constexpr float kLimit = 0x1p22f;
+    if (!(std::fabs(v.x) < kLimit && std::fabs(v.y) < kLimit)) return false;  // NaN fails too
+    p = {static_cast<std::int32_t>(RoundSmallFloat(v.x)), static_cast<std::int32_t>(RoundSmallFloat(v.y))};
+    return true;
+}
+
+[[gnu::noinline]] CanvasPoint RoundCornerPoint(const Vector3D& v, bool reference) {
     const ScreenPoint p =
         reference ? VectorToPoint(v) : ComputeDeferred([&](auto& arith) { return VectorToPoint(arith, v); });
     return {p.x, p.y};
+}
+
+// The corner's pixel, VectorToPoint of its screen position.
+inline CanvasPoint CornerPoint(const SceneStore& s, int vertex, bool reference) {
+    const Vector3D& v = s.ScreenVertices[vertex];
+    CanvasPoint small;
+    if (!reference && SmallCornerPoint(v, small)) return small;
+    return RoundCornerPoint(v, reference);
 }
 
 // The 16-bit gradient channel of an 8-bit component: the component in the high byte.
