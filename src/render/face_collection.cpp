@@ -90,7 +90,9 @@ void CollectVisibleFaces(int camera) {
     for (int i = s.MeshSlots.First; i <= RangeLast(s.MeshSlots); ++i) {
         const MeshRecord& m = s.Meshes[i];
         if (!m.Visible) continue;
-        for (int f = m.FirstFace; f <= RangeLast(m.FirstFace, m.FaceCount); ++f) {
+        // Nothing in the loop changes the mesh record, so its last face is found once.
+        const int lastFace = RangeLast(m.FirstFace, m.FaceCount);
+        for (int f = m.FirstFace; f <= lastFace; ++f) {
             const FaceRecord& face = s.Faces[f];
             const Vector3D& a = s.ScreenVertices[face.VertexA];
             const Vector3D& b = s.ScreenVertices[face.VertexB];

@@ -97,7 +97,10 @@ ColorRGB16 ShadePoint(Arith& arith, const Vector3D& p, const Vector3D& n, const 
                       const CameraRecord& c) {
     const SceneStore& s = Scene();
     ColorRGB16 sum;
-    for (int i = s.LightSlots.First; i <= RangeLast(s.LightSlots); ++i) {
+    // The deferred model shows nothing, so nothing can change the lights while it runs; the checked
+    // model shows errors and reads the range again after every light.
+    const int lastLight = Arith::kDefers ? RangeLast(s.LightSlots) : 0;
+    for (int i = s.LightSlots.First; i <= (Arith::kDefers ? lastLight : RangeLast(s.LightSlots)); ++i) {
         const LightRecord& light = s.Lights[i];
         if (light.Enabled) sum = ColorAdd(arith, sum, LightContribution(arith, light, p, n, f, c));
     }
