@@ -39,7 +39,7 @@ class SortRun {
     // Partitions lo..hi round the key at hi and returns the pivot's final place.
     int Partition(int lo, int hi) {
         const float pivot = keys_[hi];
-        if (!byBlocks_ || hi - lo < kBlock) return FinishPartition(lo, hi, hi, pivot);
+        if (!byBlocks_ || hi - lo < kMinBlockRun) return FinishPartition(lo, hi, hi, pivot);
         return PartitionByBlocks(lo, hi, pivot);
     }
 
@@ -72,7 +72,7 @@ class SortRun {
         int i = lo, j = hi;             // the plain scan's state after the swaps so far
         for (;;) {
             if (aboveNext == aboveCount) {
-                const int n = std::min(kBlock, right - left + 1);
+                const int n = RefillSize(right - left + 1, belowNext == belowCount);
                 if (n <= 0) break;
                 aboveCount = aboveNext = 0;
                 for (int t = 0; t < n; ++t) {
@@ -82,7 +82,7 @@ class SortRun {
                 left += n;
             }
             if (belowNext == belowCount) {
-                const int n = std::min(kBlock, right - left + 1);
+                const int n = RefillSize(right - left + 1, aboveNext == aboveCount);
                 if (n <= 0) break;
                 belowCount = belowNext = 0;
                 for (int t = 0; t < n; ++t) {
@@ -103,12 +103,19 @@ class SortRun {
         return FinishPartition(i, j, hi, pivot);
     }
 
+    // How many keys of an unread middle of the given size one list takes: half of it while the other
+    // list is empty too, so that a short middle feeds both, and never more than a block.
+    static int RefillSize(int middle, bool otherEmpty) {
+        return std::min(kBlock, otherEmpty ? (middle + 1) / 2 : middle);
+    }
+
     void Swap(int a, int b) {
         std::swap(keys_[a], keys_[b]);
         std::swap(items_[a], items_[b]);
     }
 
-    static constexpr int kBlock = 32;
+    static constexpr int kBlock = 64;
+    static constexpr int kMinBlockRun = 32;
 
     float* keys_;
     Index* items_;
