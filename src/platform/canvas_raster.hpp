@@ -129,7 +129,8 @@ struct ScanEdge {
 // Prepares the non-horizontal edge a-b for the visible rows 0..height-1. The edge meets the rows from
 // its upper end down to its lower end, the lower end included only when closed. False when it meets
 // none of the visible rows.
-[[gnu::always_inline]] inline bool StartEdge(CanvasPoint a, CanvasPoint b, int height, bool closed, ScanEdge& edge) {
+[[gnu::always_inline]] inline bool StartEdge(CanvasPoint a, CanvasPoint b, int height, bool closed,
+                                             ScanEdge& edge) {
     if (a.y > b.y) std::swap(a, b);
     const std::int64_t dy = std::int64_t{b.y} - a.y;
     const std::int64_t dx = std::int64_t{b.x} - a.x;

@@ -132,8 +132,8 @@ void SortFaces(Table<float>& keys, Table<Index>& items, int lo, int hi) {
     (void)items[lo];
     (void)items[hi];
     const float* first = &keys[lo];
-    const bool byBlocks =
-        !ReferencePathInUse() && std::none_of(first, first + (hi - lo + 1), [](float k) { return std::isnan(k); });
+    const bool byBlocks = !ReferencePathInUse() &&
+                          std::none_of(first, first + (hi - lo + 1), [](float k) { return std::isnan(k); });
     SortRun run(&keys[0], &items[0], byBlocks);
     run.Sort(lo, hi);
 }

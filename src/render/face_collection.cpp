@@ -27,7 +27,7 @@ bool InsideFieldOfView(const Vector3D& view, float tanHalfFov) {
 // The sign of VectorCosAngle(u, n) where it is certain without normalising: both lengths well inside
 // the float range, so that the checked steps cannot fault, and the cosine, computed in double, at
 // least 1e-5 away from 0; the float steps of VectorCosAngle are off by less than 1e-6. Otherwise empty.
-std::optional<bool> CertainlyFacing(const Vector3D& u, const Vector3D& n) {
+[[gnu::always_inline]] inline std::optional<bool> CertainlyFacing(const Vector3D& u, const Vector3D& n) {
     const double uu = double(u.x) * u.x + double(u.y) * u.y + double(u.z) * u.z;
     const double nn = double(n.x) * n.x + double(n.y) * n.y + double(n.z) * n.z;
     if (!(uu > 1e-30 && uu < 1e30 && nn > 1e-30 && nn < 1e30)) return std::nullopt;
@@ -61,17 +61,19 @@ struct FacingTest {
                (orthographic && Facing(arith, orthoReference, geometry.normal));
     }
 
-    // Whether the face is drawn. The fast path keeps the normal and centroid for the frame's shading.
-    bool Keeps(int face, bool reference) const {
+    // Whether face number index, record face, is drawn. The fast path keeps the normal and centroid of
+    // a drawn face for the frame's shading.
+    bool Keeps(const SceneStore& s, int index, const FaceRecord& face, bool reference) const {
         if (twoSided) return true;
-        const FaceCorners corners = WorldCorners(Scene().Faces[face]);
+        const FaceCorners corners{s.WorldVertices[face.VertexA], s.WorldVertices[face.VertexB],
+                                  s.WorldVertices[face.VertexC]};
         FaceGeometry geometry;
         CheckedArithmetic checked;
         if (reference) return Judge(checked, corners, geometry);
         DeferredArithmetic deferred;
         bool keep = Judge(deferred, corners, geometry);
         if (deferred.Failed()) keep = Judge(checked, corners, geometry);  // raises the fault
-        KeepFaceGeometry(face, geometry);
+        if (keep) KeepFaceGeometry(index, geometry);
         return keep;
     }
 };
@@ -102,7 +104,7 @@ void CollectVisibleFaces(int camera) {
                                     !InsideFieldOfView(s.ViewVertices[face.VertexB], c.TanHalfFov) ||
                                     !InsideFieldOfView(s.ViewVertices[face.VertexC], c.TanHalfFov)))
                 continue;
-            if (!facing.Keeps(f, reference)) continue;
+            if (!facing.Keeps(s, f, face, reference)) continue;
             s.FaceDepths[count] = StoreFloat(-(double(b.z) + a.z + cc.z));
             s.DrawList[count] = static_cast<Index>(f);
             ++count;
