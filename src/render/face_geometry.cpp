@@ -38,12 +38,8 @@ FaceGeometryScope::~FaceGeometryScope() {
     Record().open = false;
 }
 
-FaceGeometry LookUpFaceGeometry(int face) {
-    const FaceRecord& f = Scene().Faces[face];  // checks the index
-    const detail::KeptFaceGeometry& r = Record();
-    if (r.open && r.stamp[static_cast<std::size_t>(face)] == r.frame)
-        return r.geometry[static_cast<std::size_t>(face)];
-    const FaceCorners corners = WorldCorners(f);
+FaceGeometry ComputeFaceGeometry(int face) {
+    const FaceCorners corners = WorldCorners(Scene().Faces[face]);  // checks the index
     return ComputeDeferred([&](auto& arith) {
         const Vector3D normal = FaceNormal(arith, corners);
         return FaceGeometry{normal, FaceCentroid(arith, corners)};

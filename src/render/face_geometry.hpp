@@ -74,8 +74,17 @@ inline void KeepFaceGeometry(int face, const FaceGeometry& geometry) {
     kept.stamp[static_cast<std::size_t>(face)] = kept.frame;
 }
 
-// The face's normal and centroid: as kept this frame, or computed with deferred checks that fall
-// back to the checked helpers (which raise the fault) when a step fails.
-FaceGeometry LookUpFaceGeometry(int face);
+// The face's normal and centroid computed with deferred checks that fall back to the checked helpers
+// (which raise the fault) when a step fails; the index is checked.
+FaceGeometry ComputeFaceGeometry(int face);
+
+// The face's normal and centroid: as kept this frame, or ComputeFaceGeometry.
+inline FaceGeometry LookUpFaceGeometry(int face) {
+    const detail::KeptFaceGeometry& kept = detail::keptFaceGeometry;
+    if (kept.open && face >= 0 && face <= kTableCapacity &&
+        kept.stamp[static_cast<std::size_t>(face)] == kept.frame)
+        return kept.geometry[static_cast<std::size_t>(face)];
+    return ComputeFaceGeometry(face);
+}
 
 }  // namespace quarn
