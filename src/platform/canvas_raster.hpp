@@ -74,6 +74,13 @@ struct CeilStepper {
             stepRest = std::int64_t{q} * d - s;
             return;
         }
+        StartWide(n, step);
+    }
+
+  private:
+    // Start for any edge, in 128-bit arithmetic; out of line, so that the common case stays small
+    // where it is inlined.
+    [[gnu::noinline]] void StartWide(Int128 n, std::int64_t step) {
         const Int128 q = n == 0 ? 0 : CeilDiv(n, den);
         value = static_cast<std::int64_t>(q);
         rest = static_cast<std::int64_t>(q * den - n);
@@ -81,6 +88,8 @@ struct CeilStepper {
         stepValue = static_cast<std::int64_t>(stepQuotient);
         stepRest = static_cast<std::int64_t>(stepQuotient * den - step);
     }
+
+  public:
     // floor(n / den).
     std::int64_t Floor() const { return rest == 0 ? value : value - 1; }
     void Advance() {
