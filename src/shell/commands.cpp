@@ -32,9 +32,7 @@ void AskForFrame() {
 }
 
 bool HasCurrentMesh() {
-    const SceneStore& s = Scene();
-    return s.CurrentMesh >= s.MeshSlots.First && s.CurrentMesh <= RangeLast(s.MeshSlots) &&
-           s.CurrentMesh != 0;
+    return MeshExists(Scene().CurrentMesh);
 }
 
 void ShowNotice(const std::string& text, MessageIcon icon) {
@@ -155,12 +153,12 @@ void PaintCommand(Index index) {
 
 void SubdivideCommand(Index index) {
     SceneStore& s = Scene();
-    ShellState& shell = Shell();
     const Index before = s.CurrentMesh;
     if (index == 0 || index == 1) {
-        s.CurrentMesh = index == 0 ? SubdivideCentroids(before, 1) : SubdivideMidpoints(before, 1);
-        // The refinement moved the mesh to the end, so a light marker in a later slot moved down one.
-        if (before != 0 && shell.LightMarker > before) --shell.LightMarker;
+        const Index refined = index == 0 ? SubdivideCentroids(before, 1) : SubdivideMidpoints(before, 1);
+        // The refinement re-created the mesh at the end and deleted it from its old slot.
+        NoteMeshDeleted(before);
+        s.CurrentMesh = refined;
     }
     SetMeshColor(s.CurrentMesh, kWhite, 0.5f);
     AskForFrame();

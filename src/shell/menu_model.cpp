@@ -12,8 +12,7 @@ namespace orrin {
 
 namespace {
 
-// Solid items in the order the menu lists them; the others stay in the window, hidden.
-constexpr int kSolidOrder[] = {0, 1, 2, 3, 4, 5, 7, 8, 10, 19, 20, 21, 22, 23, 24, 25};
+// The solids the menu shows; the other solid items stay in the window, hidden.
 constexpr int kShownSolids[] = {0, 4, 5, 19, 21, 25};
 
 bool IsShownSolid(int index) {
@@ -59,11 +58,11 @@ std::vector<MenuItem> WindowMenus() {
     AddItem(items, "mnuView", "mnuDrawStyleOption", 2, "实景图", true, "F3");
 
     AddMenu(items, "mnuObject", "实体", true);
-    for (int index : kSolidOrder) {
-        const quarn::SolidMenuEntry* entry = quarn::FindSolidMenuEntry(index);
-        items.push_back({"mnuBasicOption", index, std::string(entry->Caption), "mnuObject",
-                         IsShownSolid(index), false, ""});
-    }
+    // Every solid with a caption has an item, in index order; the two without one have none.
+    for (const quarn::SolidMenuEntry& entry : quarn::SolidMenuEntries())
+        if (!entry.Caption.empty())
+            items.push_back({"mnuBasicOption", entry.Index, std::string(entry.Caption), "mnuObject",
+                             IsShownSolid(entry.Index), false, ""});
 
     // The commands that no shown menu reaches; they exist so that the window can offer and test them.
     AddMenu(items, "mnuFile", "文件", false);

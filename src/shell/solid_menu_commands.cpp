@@ -24,6 +24,16 @@ void ClearAllMeshes() {
     Shell().LightMarker = 0;
 }
 
+void NoteMeshDeleted(Index deleted) {
+    if (deleted == 0) return;
+    for (Index* name : {&Scene().CurrentMesh, &Shell().LightMarker}) {
+        if (*name == deleted)
+            *name = 0;
+        else if (*name > deleted)
+            --*name;
+    }
+}
+
 Index ReplaceSceneWithSolid(int menuIndex, std::optional<ColorRGB16> color) {
     SceneStore& s = Scene();
     ReseedRandomFromClock();

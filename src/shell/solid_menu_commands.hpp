@@ -24,4 +24,9 @@ quarn::Index ReplaceSceneWithSolid(int menuIndex, std::optional<quarn::ColorRGB1
 // went with the meshes, are forgotten.
 void ClearAllMeshes();
 
+// Keeps the meshes the window names (CurrentMesh, the light marker) pointing at the same meshes after the
+// mesh in that slot was deleted and every later mesh moved down one slot; a name for the deleted mesh
+// itself becomes 0.
+void NoteMeshDeleted(quarn::Index deleted);
+
 }  // namespace orrin

@@ -7,6 +7,7 @@
 #include "scene/scene.hpp"
 #include "shell/main_form.hpp"
 #include "shell/shell_state.hpp"
+#include "shell/solid_menu_commands.hpp"
 #include "solids/prism_family.hpp"
 
 namespace orrin {
@@ -115,10 +116,9 @@ void Picture1_KeyUp(std::int16_t keyCode, std::int16_t) {
     SceneStore& s = Scene();
     shell.LightMode = false;
     if (shell.LightMarker != 0) {
-        DeleteMesh(shell.LightMarker);
-        // Later meshes moved down a slot; the current mesh goes with them.
-        if (s.CurrentMesh > shell.LightMarker) --s.CurrentMesh;
-        shell.LightMarker = 0;
+        const Index marker = shell.LightMarker;
+        DeleteMesh(marker);
+        NoteMeshDeleted(marker);
     }
     s.NeedsRedraw = true;
 }
