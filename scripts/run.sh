@@ -11,7 +11,4 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j "$(nproc)" --target orrin
-if [[ -n $model ]]; then
-  exec build/src/app/orrin "$model"
-fi
-exec build/src/app/orrin
+exec build/src/app/orrin ${model:+"$model"}

@@ -1,20 +1,16 @@
 #include "measures_report.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
 #include "drawing/ideal_solids.hpp"
 #include "drawing/solid_measures.hpp"
 #include "scene/scene.hpp"
-#include "solids/solid_menu.hpp"
 
 namespace orrin {
 namespace {
 
 using namespace quarn;
-
-std::optional<int> measuredMenuSolid;
 
 // The exact solid each menu solid is built to approximate, with the builder's fixed dimensions.
 struct MenuIdealSolid {
@@ -69,16 +65,7 @@ void WriteExact(JsonWriter& json, const IdealSolid& solid, const SolidMeasures& 
 
 }  // namespace
 
-void NoteMeasuredSource(const std::string& source) {
-    int index = 0;
-    const char* end = source.data() + source.size();
-    const auto [rest, error] = std::from_chars(source.data(), end, index);
-    const SolidMenuEntry* entry =
-        error == std::errc() && rest == end ? FindSolidMenuEntry(index) : FindSolidMenuEntry(source);
-    measuredMenuSolid = entry ? std::optional<int>(entry->Index) : std::nullopt;
-}
-
-void WriteMeshMeasures(JsonWriter& json, int mesh) {
+void WriteMeshMeasures(JsonWriter& json, int mesh, std::optional<int> menuSolid) {
     const SolidMeasures m = MeasureSolid(ReadSceneMesh(mesh));
     json.Key("measures").BeginObject();
     WriteCounts(json, "triangleMesh", m.TriangleMesh);
@@ -89,9 +76,8 @@ void WriteMeshMeasures(JsonWriter& json, int mesh) {
     json.Field("overSharedEdges", m.OverSharedEdges).Field("inconsistentEdges", m.InconsistentEdges);
     json.Field("surfaceArea", m.SurfaceArea).Field("volume", OrNull(m.Volume));
     if (!m.VolumeNote.empty()) json.Field("volumeNote", std::string_view(m.VolumeNote));
-    const std::optional<IdealSolid> ideal = measuredMenuSolid && mesh == Scene().CurrentMesh
-                                                ? IdealSolidOfMenu(*measuredMenuSolid)
-                                                : std::nullopt;
+    const std::optional<IdealSolid> ideal =
+        menuSolid && mesh == Scene().CurrentMesh ? IdealSolidOfMenu(*menuSolid) : std::nullopt;
     if (ideal) WriteExact(json, *ideal, m);
     json.EndObject();
 }

@@ -55,9 +55,9 @@ Index MeshToSave() {
                                                    " meshes; a .qrn file holds one");
 }
 
-int RunSteps(const RenderOptions& options) {
+int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
     PrepareEngine(options);
-    LoadSource(options);
+    const std::optional<int> menuSolid = LoadSource(options);
 
     if (!options.saveQrn.empty() && !SaveModel(MeshToSave(), options.saveQrn)) return 1;
 
@@ -66,7 +66,7 @@ int RunSteps(const RenderOptions& options) {
         DrawFrame(options);
         if (!options.outputPng.empty()) Form1().Picture1.Image.WritePng(options.outputPng);
     }
-    NoteMeasuredSource(options.source);
+    report.menuSolid = menuSolid;
     return 0;
 }
 
@@ -75,9 +75,9 @@ int RunSteps(const RenderOptions& options) {
 int Run(const RenderOptions& options) {
     if (options.seed) UseFixedRandomSeed(*options.seed);
     MessageLog log;
-    const SceneReportOptions report{options.geometry, options.frame};
+    SceneReportOptions report{options.geometry, options.frame, std::nullopt};
     try {
-        const int status = RunSteps(options);
+        const int status = RunSteps(options, report);
         if (options.info) WriteSceneReport(std::cout, report, log.Messages());
         return status;
     } catch (const std::exception& failure) {

@@ -52,7 +52,7 @@ void WriteGeometry(JsonWriter& json, const MeshRecord& m) {
     json.EndArray();
 }
 
-void WriteMeshes(JsonWriter& json, bool geometry) {
+void WriteMeshes(JsonWriter& json, const SceneReportOptions& options) {
     const SceneStore& s = Scene();
     json.Key("meshes").BeginArray();
     for (int i = s.MeshSlots.First; i <= RangeLast(s.MeshSlots); ++i) {
@@ -70,8 +70,8 @@ void WriteMeshes(JsonWriter& json, bool geometry) {
         WriteAngles(json, m.Rotation());
         WriteVector(json, "scale", m.Scale);
         json.Field("visible", m.Visible);
-        WriteMeshMeasures(json, i);
-        if (geometry) WriteGeometry(json, m);
+        WriteMeshMeasures(json, i, options.menuSolid);
+        if (options.geometry) WriteGeometry(json, m);
         json.EndObject();
     }
     json.EndArray();
@@ -164,7 +164,7 @@ void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
     JsonWriter json(out);
     json.BeginObject();
     json.Field("currentMesh", Scene().CurrentMesh);
-    WriteMeshes(json, options.geometry);
+    WriteMeshes(json, options);
     WriteCameras(json);
     WriteLights(json);
     WriteMessages(json, messages);

@@ -2,6 +2,7 @@
 // The scene store described as JSON: meshes, cameras, lights, the messages of the run and, optionally,
 // every mesh's vertices and faces and the last frame's draw list.
 
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -10,8 +11,9 @@
 namespace orrin {
 
 struct SceneReportOptions {
-    bool geometry = false;  // each mesh's vertex positions and faces: the store without loss
-    bool drawList = false;  // the last frame's draw list
+    bool geometry = false;         // each mesh's vertex positions and faces: the store without loss
+    bool drawList = false;         // the last frame's draw list
+    std::optional<int> menuSolid;  // the menu solid the current mesh was built as, if any
 };
 
 void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,

@@ -88,10 +88,19 @@ void OpenModel(const RenderOptions& options) {
 
 }  // namespace
 
-void LoadSource(const RenderOptions& options) {
-    if (const SolidMenuEntry* entry = FindMenuSolid(options.source)) return BuildSolid(*entry, options);
-    if (const auto demo = FindDemoSolid(options.source)) return BuildDemonstration(*demo, options);
-    if (LooksLikeModelPath(options.source)) return OpenModel(options);
+std::optional<int> LoadSource(const RenderOptions& options) {
+    if (const SolidMenuEntry* entry = FindMenuSolid(options.source)) {
+        BuildSolid(*entry, options);
+        return entry->Index;
+    }
+    if (const auto demo = FindDemoSolid(options.source)) {
+        BuildDemonstration(*demo, options);
+        return std::nullopt;
+    }
+    if (LooksLikeModelPath(options.source)) {
+        OpenModel(options);
+        return std::nullopt;
+    }
     throw SourceError("unknown solid '" + options.source + "'; orrin-render --help lists the solids");
 }
 

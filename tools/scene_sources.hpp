@@ -3,6 +3,7 @@
 // built, centred, one colour with diffuse 0.5), a demonstration surface or chart, or a model file
 // opened as the window opens the model named on its command line.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +18,7 @@ public:
 };
 
 // Builds or loads the source into the scene store; CurrentMesh names the result (0 after a .3ds import).
-void LoadSource(const RenderOptions& options);
+// Returns the menu index when the source is a solid of the solid menu.
+std::optional<int> LoadSource(const RenderOptions& options);
 
 }  // namespace orrin

@@ -148,11 +148,8 @@ void MainWindow::Sync() {
 void MainWindow::RunFrame() {
     // Inside a handler (a dialog's event loop) the frame waits: the handler's sync arms it again.
     if (ended_ || handlerDepth_ > 0 || !FrameWanted()) return;
-    ++handlerDepth_;
-    RunGuarded(FrameStep);
-    --handlerDepth_;
+    RunHandler(FrameStep);  // the frame step marks the view to be shown at once
     ++framesDrawn_;
-    Sync();  // the frame step marks the view to be shown at once
 }
 
 void MainWindow::Activate() {
@@ -172,11 +169,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    RunHandler([] { Form_Unload(); });
-    if (!ended_) {  // closing the window always ends the program
-        Form1().EndRequested = true;
-        Sync();
-    }
+    RunHandler([] { Form_Unload(); });  // asks for the end, which the sync carries out
     event->accept();
 }
 

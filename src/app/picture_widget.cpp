@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <utility>
 
+#include "shell/view_interaction.hpp"
+
 namespace orrin {
 namespace {
 
@@ -23,38 +25,13 @@ Qt::CursorShape CursorOf(int pointer) {
     }
 }
 
-}  // namespace
-
+// The virtual-key number of a Qt key, 0 for keys the shell's handlers do not read: only Shift, which
+// switches the view to light mode while it is held.
 std::int16_t VirtualKeyCode(int qtKey) {
-    if (qtKey == Qt::Key_Shift) return 16;
-    if (qtKey == Qt::Key_Control) return 17;
-    if (qtKey == Qt::Key_Alt) return 18;
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-        return static_cast<std::int16_t>(qtKey);  // Qt uses the same codes for these
-    }
-    if (qtKey >= Qt::Key_Left && qtKey <= Qt::Key_Down)
-        return static_cast<std::int16_t>(37 + qtKey - Qt::Key_Left);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return static_cast<std::int16_t>(112 + qtKey - Qt::Key_F1);
-    switch (qtKey) {
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            return 0;
-    }
+    return qtKey == Qt::Key_Shift ? kShiftKey : std::int16_t{0};
 }
 
+// The 1/2/4 masks of the mouse buttons and of Shift, Ctrl and Alt.
 std::int16_t ButtonMask(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>((buttons & Qt::LeftButton ? 1 : 0) |
                                      (buttons & Qt::RightButton ? 2 : 0) |
@@ -66,6 +43,8 @@ std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {
                                      (modifiers & Qt::ControlModifier ? 2 : 0) |
                                      (modifiers & Qt::AltModifier ? 4 : 0));
 }
+
+}  // namespace
 
 PictureWidget::PictureWidget(PictureBox& box, const PictureHandlers& handlers, HandlerRunner run,
                              QWidget* parent)

@@ -24,13 +24,6 @@ struct PictureHandlers {
 // Runs a shell handler the way the window runs every handler (guarded, then showing the new state).
 using HandlerRunner = std::function<void(const std::function<void()>&)>;
 
-// The virtual-key number of a Qt key (Shift is 16, letters and digits their capitals' codes, arrows
-// 37..40, F1.. 112..), 0 for keys that have none here.
-std::int16_t VirtualKeyCode(int qtKey);
-// The 1/2/4 masks of the mouse buttons and of Shift, Ctrl and Alt.
-std::int16_t ButtonMask(Qt::MouseButtons buttons);
-std::int16_t ShiftMask(Qt::KeyboardModifiers modifiers);
-
 class PictureWidget : public QWidget {
   public:
     PictureWidget(PictureBox& box, const PictureHandlers& handlers, HandlerRunner run, QWidget* parent);

@@ -91,12 +91,12 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
     const auto [c0, r0] = CellOf({span.MinX, span.MinY});
     const auto [c1, r1] = CellOf({span.MaxX, span.MaxY});
     const Point2 along = b.At - a.At;
+    const double len = LengthOf(along);
     const double halfCell = 0.5 * std::hypot(cellWidth_, cellHeight_);
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) {
             // Skip cells of the bounding box that the segment itself does not come near.
             const Point2 centre{box_.MinX + (c + 0.5) * cellWidth_, box_.MinY + (r + 0.5) * cellHeight_};
-            const double len = LengthOf(along);
             if (len > 0 && std::fabs(CrossProduct2(along, centre - a.At)) / len > halfCell) continue;
             for (const int i : cells_[std::size_t(r) * columns_ + c]) {
                 if (stamp_[i] == query_) continue;

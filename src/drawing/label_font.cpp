@@ -1,44 +1,15 @@
 #include "drawing/label_font.hpp"
 
 #include <cairo-ft.h>
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <optional>
-#include <string>
+
+#include "platform/font_files.hpp"
 
 namespace quarn {
 namespace {
-
-struct FontFile {
-    std::string Path;
-    int Index = 0;
-};
-
-// The best match for italic serif text, through a fontconfig configuration of our own that is
-// destroyed again.
-std::optional<FontFile> FindLabelFontFile() {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (config == nullptr) return std::nullopt;
-    std::optional<FontFile> found;
-    if (FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("serif:slant=italic"))) {
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
-            FcChar8* file = nullptr;
-            if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-                found = FontFile{reinterpret_cast<const char*>(file), 0};
-                FcPatternGetInteger(match, FC_INDEX, 0, &found->Index);
-            }
-            FcPatternDestroy(match);
-        }
-        FcPatternDestroy(pattern);
-    }
-    FcConfigDestroy(config);
-    return found;
-}
 
 const cairo_user_data_key_t kFaceKey{};
 
@@ -49,7 +20,7 @@ void ReleaseFace(void* face) {
 }  // namespace
 
 LabelFont::LabelFont() {
-    const std::optional<FontFile> file = FindLabelFontFile();
+    const std::optional<FontFile> file = FindFontFile("serif:slant=italic");
     FT_Library library = nullptr;
     if (!file || FT_Init_FreeType(&library) != 0) return;
     library_ = library;

@@ -1,6 +1,5 @@
 // Text: glyphs rendered by FreeType from a font that fontconfig finds, drawn in the pen colour.
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -10,6 +9,7 @@
 #include <unordered_map>
 
 #include "platform/canvas.hpp"
+#include "platform/font_files.hpp"
 #include "platform/raster_ops.hpp"
 #include "platform/ui.hpp"
 
@@ -56,46 +56,6 @@ std::vector<char32_t> DecodeUtf8(std::string_view text) {
         i += valid ? length : 1;
     }
     return codes;
-}
-
-struct FontFile {
-    std::string path;
-    int index = 0;
-};
-
-// The first font in fontconfig's order for Chinese sans-serif text that covers both Latin and Chinese
-// letters; failing that, the first font at all.
-std::optional<FontFile> FindFontFile() {
-    FcConfig* config = FcInitLoadConfigAndFonts();
-    if (config == nullptr) return std::nullopt;
-    std::optional<FontFile> chosen;
-    std::optional<FontFile> fallback;
-    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=zh-cn"));
-    if (pattern != nullptr) {
-        FcConfigSubstitute(config, pattern, FcMatchPattern);
-        FcDefaultSubstitute(pattern);
-        FcResult result = FcResultNoMatch;
-        FcFontSet* fonts = FcFontSort(config, pattern, FcFalse, nullptr, &result);
-        for (int i = 0; fonts != nullptr && i < fonts->nfont && !chosen; ++i) {
-            FcPattern* font = fonts->fonts[i];
-            FcChar8* file = nullptr;
-            if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) continue;
-            FontFile candidate{reinterpret_cast<const char*>(file), 0};
-            FcPatternGetInteger(font, FC_INDEX, 0, &candidate.index);
-            FcCharSet* charset = nullptr;
-            const bool covers = FcPatternGetCharSet(font, FC_CHARSET, 0, &charset) == FcResultMatch &&
-                                FcCharSetHasChar(charset, 'A') && FcCharSetHasChar(charset, kChineseProbe);
-            if (covers) {
-                chosen = candidate;
-            } else if (!fallback) {
-                fallback = candidate;
-            }
-        }
-        if (fonts != nullptr) FcFontSetDestroy(fonts);
-        FcPatternDestroy(pattern);
-    }
-    FcConfigDestroy(config);
-    return chosen ? chosen : fallback;
 }
 
 struct Glyph {
@@ -166,11 +126,12 @@ private:
         }
         std::optional<FontFile> file;
         if (requestedPath_.empty()) {
-            file = FindFontFile();
+            // Chinese sans-serif text, from a font with both Latin and Chinese letters if there is one.
+            file = FindFontFile("sans-serif:lang=zh-cn", {U'A', kChineseProbe});
         } else {
             file = FontFile{requestedPath_, 0};
         }
-        if (!file || FT_New_Face(library_, file->path.c_str(), file->index, &face_) != 0) {
+        if (!file || FT_New_Face(library_, file->Path.c_str(), file->Index, &face_) != 0) {
             face_ = nullptr;
             return;
         }
