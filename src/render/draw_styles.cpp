@@ -37,9 +37,8 @@ inline float RoundSmallFloat(float value) {
     return true;
 }
 
-[[gnu::noinline]] CanvasPoint RoundCornerPoint(const Vector3D& v, bool reference) {
-    const ScreenPoint p =
-        reference ? VectorToPoint(v) : ComputeDeferred([&](auto& arith) { return VectorToPoint(arith, v); });
+[[gnu::noinline]] CanvasPoint RoundCornerPoint(const Vector3D& v) {
+    const ScreenPoint p = VectorToPoint(v);
     return {p.x, p.y};
 }
 
@@ -48,7 +47,7 @@ inline CanvasPoint CornerPoint(const SceneStore& s, int vertex, bool reference) 
     const Vector3D& v = s.ScreenVertices[vertex];
     CanvasPoint small;
     if (!reference && SmallCornerPoint(v, small)) return small;
-    return RoundCornerPoint(v, reference);
+    return RoundCornerPoint(v);
 }
 
 // The 16-bit gradient channel of an 8-bit component: the component in the high byte.

@@ -65,8 +65,7 @@ struct FacingTest {
     // a drawn face for the frame's shading.
     bool Keeps(const SceneStore& s, int index, const FaceRecord& face, bool reference) const {
         if (twoSided) return true;
-        const FaceCorners corners{s.WorldVertices[face.VertexA], s.WorldVertices[face.VertexB],
-                                  s.WorldVertices[face.VertexC]};
+        const FaceCorners corners = WorldCorners(face, s);
         FaceGeometry geometry;
         CheckedArithmetic checked;
         if (reference) return Judge(checked, corners, geometry);

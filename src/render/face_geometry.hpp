@@ -16,9 +16,8 @@ struct FaceCorners {
     const Vector3D& c;
 };
 
-// The face's three corners in WorldVertices, each index checked.
-inline FaceCorners WorldCorners(const FaceRecord& f) {
-    const SceneStore& s = Scene();
+// The face's three corners in the store's WorldVertices, each index checked.
+inline FaceCorners WorldCorners(const FaceRecord& f, const SceneStore& s = Scene()) {
     return {s.WorldVertices[f.VertexA], s.WorldVertices[f.VertexB], s.WorldVertices[f.VertexC]};
 }
 

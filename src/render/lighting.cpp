@@ -143,6 +143,7 @@ std::vector<Index>& CornerShadedBy() {
 void ShadeSmooth(int camera) {
     SceneStore& s = Scene();
     const bool reference = ReferencePathInUse();
+    CheckedArithmetic checked;
     std::vector<Index>& shadedBy = CornerShadedBy();
     ForEachListedFace([&](Index f) {
         const FaceRecord& face = s.Faces[f];
@@ -154,8 +155,7 @@ void ShadeSmooth(int camera) {
         const Vector3D n = reference ? FaceNormal(f) : LookUpFaceGeometry(f).normal;
         for (const Index corner : {face.VertexA, face.VertexB, face.VertexC}) {
             Vector3D& accum = s.VertexAccum[corner];
-            accum = reference ? VectorAdd(accum, n)
-                              : ComputeDeferred([&](auto& arith) { return VectorAdd(arith, accum, n); });
+            accum = VectorAdd(checked, accum, n);
         }
     });
     // A corner shared by several listed faces keeps the colour of the last (nearest) of them. The face

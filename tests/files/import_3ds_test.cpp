@@ -42,6 +42,20 @@ protected:
     static Bytes ColorF(float r, float g, float b) { return Chunk(0x0010, {ByteBuilder().Vec(r, g, b)}); }
 
     Vector3D Vertex(int mesh, int k) { return store().Vertices[this->mesh(mesh).FirstVertex + k]; }
+
+    // Imports file into a fresh store, with no messages from before, and checks the store after it.
+    void ImportAfresh(const Bytes& file, const std::string& source) {
+        ResetScene();
+        InitEngine();
+        ui.messages.clear();
+        Import3dsFromBytes(file, source);
+        EXPECT_EQ(FindStoreInconsistency(), "");
+    }
+    std::vector<std::string> MeshNames() {
+        std::vector<std::string> names;
+        for (int i = 1; i <= store().MeshSlots.Count; ++i) names.push_back(mesh(i).Name);
+        return names;
+    }
 };
 
 TEST_F(Import3dsTest, AFileWithoutAMainChunkImportsNothing) {
@@ -218,13 +232,8 @@ TEST_F(Import3dsTest, DamagedChunksLoseOnlyWhatTheyHold) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetScene();
-        InitEngine();
-        ui.messages.clear();
-        Import3dsFromBytes(c.file, "damaged.3ds");
-        EXPECT_EQ(FindStoreInconsistency(), "");
-        std::vector<std::string> names;
-        for (int i = 1; i <= store().MeshSlots.Count; ++i) names.push_back(mesh(i).Name);
+        ImportAfresh(c.file, "damaged.3ds");
+        const std::vector<std::string> names = MeshNames();
         EXPECT_EQ(names, c.meshes);
         if (!names.empty()) {
             EXPECT_EQ(mesh(store().MeshSlots.Count).FaceCount, c.faces);
@@ -271,15 +280,8 @@ TEST_F(Import3dsTest, AFileThatEndsEarlyImportsItsCompleteObjectsAndSaysSoOnce) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetScene();
-        InitEngine();
-        ui.messages.clear();
-        Import3dsFromBytes(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length)),
-                           "cut.3ds");
-        EXPECT_EQ(FindStoreInconsistency(), "");
-        std::vector<std::string> names;
-        for (int i = 1; i <= store().MeshSlots.Count; ++i) names.push_back(mesh(i).Name);
-        EXPECT_EQ(names, c.meshes);
+        ImportAfresh(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(c.length)), "cut.3ds");
+        EXPECT_EQ(MeshNames(), c.meshes);
         EXPECT_EQ(mesh(1).FaceCount, 1);
         ASSERT_EQ(ui.messages.size(), 1u);
         const std::string& text = ui.messages[0].text;
@@ -292,12 +294,8 @@ TEST_F(Import3dsTest, AFileThatEndsEarlyImportsItsCompleteObjectsAndSaysSoOnce) 
     // A real file cut in the middle: the meshes before the cut come in whole.
     std::ifstream in(std::string(ORRIN_TEST_DATA) + "/3ds/cubes_with_alpha.3DS", std::ios::binary);
     const Bytes sample{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    ResetScene();
-    InitEngine();
-    ui.messages.clear();
-    Import3dsFromBytes(Bytes(sample.begin(), sample.begin() + static_cast<std::ptrdiff_t>(sample.size() / 2)),
-                       "half.3ds");
-    EXPECT_EQ(FindStoreInconsistency(), "");
+    ImportAfresh(Bytes(sample.begin(), sample.begin() + static_cast<std::ptrdiff_t>(sample.size() / 2)),
+                 "half.3ds");
     ASSERT_GE(store().MeshSlots.Count, 1);
     EXPECT_LT(store().MeshSlots.Count, 5);
     for (int i = 1; i <= store().MeshSlots.Count; ++i) EXPECT_EQ(mesh(i).FaceCount, 12);
