@@ -51,7 +51,9 @@ PictureWidget::PictureWidget(PictureBox& box, const PictureHandlers& handlers, H
     : QWidget(parent), box_(box), handlers_(handlers), run_(std::move(run)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the image covers the widget; nothing to erase first
     setMouseTracking(true);                 // moves without a button reach the handlers (hover)
-    setFocusPolicy(Qt::StrongFocus);
+    // Only the view reads keys: a click on a pane leaves the keyboard (and Shift) with the view, while
+    // Tab still reaches the panes in order.
+    setFocusPolicy(handlers_.KeyDown != nullptr ? Qt::StrongFocus : Qt::TabFocus);
 }
 
 void PictureWidget::SyncFromBox() {

@@ -193,6 +193,10 @@ class WindowTest : public QObject {
             SendMouse(strip, QEvent::MouseButtonPress, QPointF(x, 5), Qt::LeftButton);
             QCOMPARE(Shell().ShadeAmount, amount);
         }
+        // Clicking a pane leaves the keyboard with the view, so Shift still reaches it.
+        QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(10, 5));
+        QTest::mouseClick(window_->Picture(2), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(), view());
     }
 
     void shiftShowsMarkerAtNextFrame() {
