@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "drawing/ideal_solids.hpp"
-#include "drawing/solid_measures.hpp"
+#include "geometry/ideal_solids.hpp"
+#include "geometry/solid_measures.hpp"
 #include "scene/scene.hpp"
 
 namespace orrin {

@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "drawing/point3.hpp"
+#include "geometry/point3.hpp"
 #include "scene/records.hpp"
 
 namespace quarn {

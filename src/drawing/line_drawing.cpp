@@ -5,10 +5,10 @@
 #include <numbers>
 
 #include "drawing/hidden_lines.hpp"
-#include "drawing/mesh_topology.hpp"
+#include "geometry/mesh_topology.hpp"
 #include "drawing/polyline_chains.hpp"
-#include "drawing/solid_faces.hpp"
-#include "drawing/vertex_labels.hpp"
+#include "geometry/solid_faces.hpp"
+#include "geometry/vertex_labels.hpp"
 
 namespace quarn {
 namespace {

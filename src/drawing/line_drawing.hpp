@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "drawing/drawing_view.hpp"
-#include "drawing/feature_edges.hpp"
-#include "drawing/solid_mesh.hpp"
+#include "geometry/feature_edges.hpp"
+#include "geometry/solid_mesh.hpp"
 
 namespace quarn {
 

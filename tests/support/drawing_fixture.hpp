@@ -1,6 +1,5 @@
 #pragma once
-// Shared set-up for the drawing tests: menu solids read as the drawing layer reads the scene, literal
-// meshes, and measurements of a finished line drawing.
+// Shared set-up for the drawing tests: the solid fixture, and measurements of a finished line drawing.
 
 #include <algorithm>
 #include <set>
@@ -8,27 +7,12 @@
 #include <vector>
 
 #include "drawing/line_drawing.hpp"
-#include "drawing/mesh_topology.hpp"
-#include "drawing/solid_mesh.hpp"
-#include "solids/solid_menu.hpp"
-#include "support/scene_fixture.hpp"
+#include "geometry/mesh_topology.hpp"
+#include "support/solid_fixture.hpp"
 
 namespace quarn::testing {
 
-class DrawingTest : public SceneTest {
-  protected:
-    // The solid of the menu index, centred as the menu leaves it.
-    static SolidMesh MenuSolid(int index) {
-        const Index mesh = BuildMenuSolid(index);
-        CenterMesh(mesh);
-        return ReadSceneMesh(mesh);
-    }
-};
-
-inline SolidMesh Moved(SolidMesh mesh, double scale, const Point3& by) {
-    for (Point3& p : mesh.Points) p = p * scale + by;
-    return mesh;
-}
+using DrawingTest = SolidTest;
 
 // (mesh, edge) of every edge with a run of the given visibility.
 inline std::set<std::pair<int, int>> EdgesWith(const LineDrawing& drawing, bool visible) {

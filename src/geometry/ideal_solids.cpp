@@ -1,4 +1,4 @@
-#include "drawing/ideal_solids.hpp"
+#include "geometry/ideal_solids.hpp"
 
 #include <cmath>
 #include <numbers>

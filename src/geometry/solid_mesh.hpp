@@ -1,11 +1,12 @@
 #pragma once
-// A mesh as the drawing layer reads it: its points in world space and its triangles as indices into
-// them. Built from the scene store once, so that drawing and measuring never touch the tables again.
+// A mesh as solid geometry and drawing read it: its points in world space and its triangles as
+// indices into them. Built from the scene store once, so that drawing and measuring never touch the
+// tables again.
 
 #include <array>
 #include <vector>
 
-#include "drawing/point3.hpp"
+#include "geometry/point3.hpp"
 
 namespace quarn {
 

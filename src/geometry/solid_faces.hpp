@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "drawing/mesh_topology.hpp"
+#include "geometry/mesh_topology.hpp"
 
 namespace quarn {
 

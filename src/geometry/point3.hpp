@@ -1,6 +1,6 @@
 #pragma once
-// Double-precision points and directions for the drawing layer: the scene stores floats, but edge
-// classification, visibility and measures are computed in double.
+// Double-precision points and directions for solid geometry and drawing: the scene stores floats,
+// but edge classification, visibility and measures are computed in double.
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "drawing/vertex_labels.hpp"
+#include "geometry/vertex_labels.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "drawing/point3.hpp"
-#include "drawing/solid_mesh.hpp"
+#include "geometry/point3.hpp"
+#include "geometry/solid_mesh.hpp"
 
 namespace quarn {
 

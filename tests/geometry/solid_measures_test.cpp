@@ -1,17 +1,17 @@
 // Counts, Euler characteristic, area and volume of the menu solids and of meshes that are not solids.
 
-#include "drawing/solid_measures.hpp"
+#include "geometry/solid_measures.hpp"
 
 #include <cmath>
 #include <numbers>
 
-#include "drawing/ideal_solids.hpp"
-#include "support/drawing_fixture.hpp"
+#include "geometry/ideal_solids.hpp"
+#include "support/solid_fixture.hpp"
 
 namespace quarn::testing {
 namespace {
 
-class SolidMeasuresTest : public DrawingTest {};
+class SolidMeasuresTest : public SolidTest {};
 
 constexpr double kPi = std::numbers::pi;
 

@@ -1,8 +1,8 @@
-#include "drawing/solid_faces.hpp"
+#include "geometry/solid_faces.hpp"
 
 #include <numeric>
 
-#include "drawing/feature_edges.hpp"
+#include "geometry/feature_edges.hpp"
 
 namespace quarn {
 namespace {

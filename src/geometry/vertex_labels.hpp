@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "drawing/feature_edges.hpp"
-#include "drawing/solid_faces.hpp"
+#include "geometry/feature_edges.hpp"
+#include "geometry/solid_faces.hpp"
 
 namespace quarn {
 

@@ -1,11 +1,11 @@
-#include "drawing/solid_measures.hpp"
+#include "geometry/solid_measures.hpp"
 
 #include <algorithm>
 #include <cstdint>
 #include <unordered_set>
 
-#include "drawing/mesh_topology.hpp"
-#include "drawing/solid_faces.hpp"
+#include "geometry/mesh_topology.hpp"
+#include "geometry/solid_faces.hpp"
 
 namespace quarn {
 namespace {

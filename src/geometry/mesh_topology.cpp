@@ -1,4 +1,4 @@
-#include "drawing/mesh_topology.hpp"
+#include "geometry/mesh_topology.hpp"
 
 #include <algorithm>
 #include <cstdint>

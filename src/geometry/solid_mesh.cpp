@@ -1,4 +1,4 @@
-#include "drawing/solid_mesh.hpp"
+#include "geometry/solid_mesh.hpp"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "drawing/feature_edges.hpp"
+#include "geometry/feature_edges.hpp"
 
 #include <numbers>
 

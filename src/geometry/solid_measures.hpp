@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "drawing/solid_mesh.hpp"
+#include "geometry/solid_mesh.hpp"
 
 namespace quarn {
 
