@@ -57,16 +57,16 @@ Index MeshToSave() {
 
 int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
     PrepareEngine(options);
-    const std::optional<int> menuSolid = LoadSource(options);
+    const LoadedSolid solid = LoadSource(options);
 
     if (!options.saveQrn.empty() && !SaveModel(MeshToSave(), options.saveQrn)) return 1;
 
-    if (options.textbook.enabled) WriteTextbookDrawing(options);
+    if (options.textbook.enabled) WriteTextbookDrawing(options, solid);
     if ((!options.outputPng.empty() && !options.textbook.enabled) || options.frame) {
         DrawFrame(options);
         if (!options.outputPng.empty()) Form1().Picture1.Image.WritePng(options.outputPng);
     }
-    report.menuSolid = menuSolid;
+    report.solid = solid;
     return 0;
 }
 
@@ -75,7 +75,7 @@ int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
 int Run(const RenderOptions& options) {
     if (options.seed) UseFixedRandomSeed(*options.seed);
     MessageLog log;
-    SceneReportOptions report{options.geometry, options.frame, std::nullopt};
+    SceneReportOptions report{options.geometry, options.frame, {}};
     try {
         const int status = RunSteps(options, report);
         if (options.info) WriteSceneReport(std::cout, report, log.Messages());

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "scene_sources.hpp"
+
 namespace orrin {
 namespace {
 
@@ -89,6 +91,11 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         if (positional.size() > 1) throw UsageError("one source only; '" + positional[1] + "' is extra");
         options.source = positional[0];
     }
+    try {
+        options.family = ParseFamilySource(options.source);
+    } catch (const quarn::SolidParameterError& error) {
+        throw UsageError(error.what());
+    }
     if (options.outputPng.empty() && options.saveQrn.empty() && !options.info)
         throw UsageError("nothing to do: give -o FILE.png, --info or --save");
     if (options.frame && !options.info) throw UsageError("--frame goes with --info");
@@ -104,13 +111,14 @@ std::string RenderUsage() {
   orrin-render SOURCE --info [--geometry] [--frame]   print the scene as JSON and each mesh's measures
   orrin-render --save SOURCE OUT.qrn           write the built solid or loaded model as a model file
 
-SOURCE is a solid by its menu index or name, or a .qrn or .3ds model file.
+SOURCE is a solid by its menu index or name, a solid of a family with its parameters, or a .qrn
+or .3ds model file.
 Solids: cube (0), plane (1), sphere (2), spherical-cap (3), cone (4), cylinder (5),
   cylinder-sector (6), tetrahedron (7), octahedron (8), geodesic-sphere (9), torus (10),
   triangular-prism (19), pentagonal-prism (20), hexagonal-prism (21), octagonal-prism (22),
   square-pyramid (23), pentagonal-pyramid (24), hexagonal-pyramid (25),
   and the demonstrations ripple, bar-chart, surface-chart, pie-chart.
-
+)" + FamilyUsage() + R"(
 Options:
   -o FILE          write the frame as a PNG file
   --size WxH       picture size in pixels (default 488x369)
@@ -141,6 +149,7 @@ Examples:
   orrin-render model.3ds --info
   orrin-render cube --color 200,0,0 --info --geometry --frame --style 5
   orrin-render hexagonal-pyramid --textbook --view oblique --labels -o pyramid.svg
+  orrin-render frustum:n=4,r1=40,r2=20,h=30 --textbook --view oblique --labels -o frustum.svg
 )";
 }
 

@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "solids/school_solids.hpp"
 #include "textbook_options.hpp"
 
 namespace orrin {
 
 struct RenderOptions {
-    std::string source;           // a menu index, a solid's name, or a model path
+    std::string source;           // a menu index, a solid's name, a family with parameters, or a model path
+    std::optional<quarn::SchoolSolid> family;  // the source as a family with its parameters
     std::string outputPng;        // -o
     std::string saveQrn;          // --save SOURCE FILE
     int width = 488;

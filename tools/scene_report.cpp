@@ -70,7 +70,7 @@ void WriteMeshes(JsonWriter& json, const SceneReportOptions& options) {
         WriteAngles(json, m.Rotation());
         WriteVector(json, "scale", m.Scale);
         json.Field("visible", m.Visible);
-        WriteMeshMeasures(json, i, options.menuSolid);
+        WriteMeshMeasures(json, i, options.solid);
         if (options.geometry) WriteGeometry(json, m);
         json.EndObject();
     }

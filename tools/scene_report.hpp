@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "message_log.hpp"
+#include "scene_sources.hpp"
 
 namespace orrin {
 
 struct SceneReportOptions {
     bool geometry = false;         // each mesh's vertex positions and faces: the store without loss
     bool drawList = false;         // the last frame's draw list
-    std::optional<int> menuSolid;  // the menu solid the current mesh was built as, if any
+    LoadedSolid solid;             // what the current mesh was built as
 };
 
 void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,

@@ -1,5 +1,6 @@
 #include "scene_sources.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "shell/model_opening.hpp"
 #include "shell/solid_menu_commands.hpp"
 #include "solids/demo_solids.hpp"
+#include "solids/school_solids.hpp"
 #include "solids/solid_menu.hpp"
 
 namespace orrin {
@@ -88,20 +90,61 @@ void OpenModel(const RenderOptions& options) {
 
 }  // namespace
 
-std::optional<int> LoadSource(const RenderOptions& options) {
+std::optional<SchoolSolid> ParseFamilySource(const std::string& source) {
+    const std::string name = source.substr(0, source.find(':'));
+    if (!FindSchoolFamily(name)) return std::nullopt;
+    if (name == source && (FindSolidMenuEntry(name) || FindDemoSolid(name))) return std::nullopt;
+    return ParseSchoolSolid(source);
+}
+
+LoadedSolid LoadSource(const RenderOptions& options) {
+    if (options.family) {
+        const SchoolSolid& solid = *options.family;
+        if (ReplaceSceneWithBuiltSolid([&] { return BuildSchoolSolid(solid); }, FixedColor(options)) == 0)
+            throw SourceError("could not build " + DescribeSchoolSolid(solid));
+        return {std::nullopt, solid, IdealSolidOf(solid), FamilyInfoOf(solid.Family).Polyhedral};
+    }
     if (const SolidMenuEntry* entry = FindMenuSolid(options.source)) {
         BuildSolid(*entry, options);
-        return entry->Index;
+        return {entry->Index, std::nullopt, entry->Exact, false};
     }
     if (const auto demo = FindDemoSolid(options.source)) {
         BuildDemonstration(*demo, options);
-        return std::nullopt;
+        return {};
     }
     if (LooksLikeModelPath(options.source)) {
         OpenModel(options);
-        return std::nullopt;
+        return {};
     }
     throw SourceError("unknown solid '" + options.source + "'; orrin-render --help lists the solids");
+}
+
+std::string FamilyUsage() {
+    constexpr std::size_t kColumn = 30, kWidth = 100;
+    std::string text =
+        "\nSolids of any size: NAME:KEY=VALUE,... with sizes above 0 and at most 10000; keys in [ ] may be\n"
+        "left out (the facets of a round solid default to the menu's):\n";
+    for (const SchoolFamilyInfo& family : SchoolFamilies()) {
+        std::string keys, meanings;
+        for (const FamilyParameter& p : family.Parameters) {
+            const std::string key = (keys.empty() ? "" : ",") + std::string(p.Key);
+            keys += p.Default ? "[" + key + "]" : key;
+            std::string meaning = std::string(p.Key) + " " + std::string(p.Meaning);
+            if (p.Whole) meaning += " (" + std::to_string(int(p.Min)) + ".." + std::to_string(int(p.Max)) + ")";
+            meanings += (meanings.empty() ? "" : ", ") + meaning;
+        }
+        std::string line = "  " + std::string(family.Name) + ":" + keys;
+        line.resize(std::max(line.size() + 1, kColumn), ' ');
+        // Wrapped after a comma, continuing under the first meaning.
+        for (std::size_t start = 0; start < meanings.size();) {
+            std::size_t end = meanings.size();
+            if (line.size() + end - start > kWidth) end = meanings.rfind(", ", start + kWidth - line.size()) + 1;
+            text += line + meanings.substr(start, end - start) + "\n";
+            start = meanings.find_first_not_of(' ', end);
+            line = std::string(kColumn, ' ');
+        }
+    }
+    return text;
 }
 
 }  // namespace orrin

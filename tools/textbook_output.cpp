@@ -26,10 +26,12 @@ DrawingView OrbitView(const RenderOptions& options) {
 
 }  // namespace
 
-void WriteTextbookDrawing(const RenderOptions& options) {
+void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid) {
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     DrawingOptions drawing;
     drawing.Labels = options.textbook.labels;
+    // A polyhedron of many sides is drawn with every edge, however flat, as its letters need.
+    if (solid.Polyhedral) drawing.FeatureAngleDegrees = 0;
     const ViewKind kind = ViewKindOf(options.textbook.view);
     TextbookSheet sheet;
     if (options.textbook.view == "three")

@@ -1,6 +1,9 @@
 #include "geometry/feature_edges.hpp"
 
+#include <algorithm>
 #include <numbers>
+
+#include "geometry/solid_faces.hpp"
 
 namespace quarn {
 
@@ -10,7 +13,9 @@ Point3 NeighbourNormal(const MeshTopology& topology, const TopologyEdge& edge) {
 }
 
 std::vector<EdgeKind> ClassifyEdges(const MeshTopology& topology, double featureAngleDegrees) {
-    const double cosLimit = std::cos(featureAngleDegrees * std::numbers::pi / 180);
+    // Never below the coplanar limit: at angle 0 an edge is a feature exactly when it separates two
+    // faces of the solid.
+    const double cosLimit = std::min(std::cos(featureAngleDegrees * std::numbers::pi / 180), kCoplanarCos);
     std::vector<EdgeKind> kinds;
     kinds.reserve(topology.Edges.size());
     for (const TopologyEdge& e : topology.Edges) {

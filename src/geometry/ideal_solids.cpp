@@ -15,6 +15,10 @@ double PolygonArea(int n, double r) {
 double PolygonSide(int n, double r) {
     return 2 * r * std::sin(kPi / n);
 }
+// The distance from the centre of a regular n-gon to the middle of a side.
+double Apothem(int n, double r) {
+    return r * std::cos(kPi / n);
+}
 
 }  // namespace
 
@@ -55,6 +59,18 @@ IdealMeasures MeasureIdealSolid(const IdealSolid& s) {
             return {"regular pyramid", "Sh/3",
                     PolygonArea(s.Sides, a) + n * PolygonSide(s.Sides, a) * slant / 2,
                     PolygonArea(s.Sides, a) * b / 3};
+        }
+        case IdealShape::Frustum: {
+            const double h = s.C, bottom = PolygonArea(s.Sides, a), top = PolygonArea(s.Sides, b);
+            const double slant = std::hypot(h, Apothem(s.Sides, a) - Apothem(s.Sides, b));
+            return {"regular frustum", "h(S1+√(S1S2)+S2)/3",
+                    bottom + top + n * (PolygonSide(s.Sides, a) + PolygonSide(s.Sides, b)) * slant / 2,
+                    h * (bottom + std::sqrt(bottom * top) + top) / 3};
+        }
+        case IdealShape::ConeFrustum: {
+            const double h = s.C, slant = std::hypot(h, a - b);
+            return {"cone frustum", "πh(r1²+r1r2+r2²)/3", kPi * (a + b) * slant + kPi * (a * a + b * b),
+                    kPi * h * (a * a + a * b + b * b) / 3};
         }
     }
     return {};

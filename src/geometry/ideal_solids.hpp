@@ -20,6 +20,8 @@ enum class IdealShape {
     Torus,           // major radius A, tube radius B
     Prism,           // regular, Sides, circumradius A, height B
     Pyramid,         // regular, Sides, circumradius A, height B
+    Frustum,         // of a regular pyramid: Sides, bottom circumradius A, top B, height C
+    ConeFrustum,     // bottom radius A, top radius B, height C
 };
 
 struct IdealSolid {

@@ -7,9 +7,6 @@
 namespace quarn {
 namespace {
 
-// Float vertices put the normals of two triangles of one flat quad about 1e-7 apart; the facets of
-// the finest curved solids differ by degrees.
-constexpr double kCoplanarCos = 1 - 1e-8;
 constexpr double kStraightCos = -1 + 1e-8;
 
 int FindRoot(std::vector<int>& parent, int i) {

@@ -9,6 +9,11 @@
 
 namespace quarn {
 
+// Two triangles whose normals meet at a cosine above this lie in one face. Float vertices put the
+// normals of two triangles of one flat quad about 1e-7 apart; the facets of the finest curved solids
+// differ by degrees.
+inline constexpr double kCoplanarCos = 1 - 1e-8;
+
 struct SolidFaces {
     std::vector<int> FaceGroup;     // per usable triangle: which solid face it belongs to
     std::vector<bool> EdgeCounted;  // per topology edge: part of an edge of the solid

@@ -49,9 +49,23 @@ std::vector<CornerName> NamePolyhedronCorners(const MeshTopology& t, const Solid
             levels.emplace_back();
         levels.back().push_back(v);
     }
-    const auto above = [&](int top, int base) {
-        return std::fabs(t.Points[top].x - t.Points[base].x) <= tolerance &&
-               std::fabs(t.Points[top].z - t.Points[base].z) <= tolerance;
+    // A level over the base whose corners each lie in the direction of a base corner from the level's
+    // centre: the top of a prism (directly above) or of a frustum (drawn in towards the axis).
+    const auto levelCentre = [&](const std::vector<int>& level) {
+        Point3 c;
+        for (const int v : level) c = c + t.Points[v];
+        return c * (1.0 / double(level.size()));
+    };
+    const auto alignedOver = [&](const std::vector<int>& level, const std::vector<int>& base) {
+        const Point3 top = levelCentre(level), bottom = levelCentre(base);
+        for (std::size_t k = 0; k < level.size(); ++k) {
+            const Point3 &p = t.Points[level[k]], &q = t.Points[base[k]];
+            const bool directlyAbove = std::fabs(p.x - q.x) <= tolerance && std::fabs(p.z - q.z) <= tolerance;
+            const Point3 u = p - top, w = q - bottom;
+            const double cross = u.x * w.z - u.z * w.x, dot = u.x * w.x + u.z * w.z;
+            if (!directlyAbove && (dot <= 0 || std::fabs(cross) > tolerance * std::hypot(w.x, w.z))) return false;
+        }
+        return true;
     };
 
     std::vector<CornerName> names;
@@ -59,8 +73,7 @@ std::vector<CornerName> NamePolyhedronCorners(const MeshTopology& t, const Solid
     const std::vector<int>& base = levels[0];
     for (std::size_t l = 0; l < levels.size(); ++l) {
         const std::vector<int>& level = levels[l];
-        const bool prismTop = l > 0 && level.size() == base.size() &&
-                              std::equal(level.begin(), level.end(), base.begin(), above);
+        const bool prismTop = l > 0 && level.size() == base.size() && alignedOver(level, base);
         const bool apex = l > 0 && l + 1 == levels.size() && level.size() == 1;
         if (prismTop) {
             ++subscript;
@@ -76,6 +89,19 @@ std::vector<CornerName> NamePolyhedronCorners(const MeshTopology& t, const Solid
         }
     }
     return names;
+}
+
+std::string CornerText(const CornerName& name) {
+    return std::string(1, name.Letter) + (name.Subscript > 0 ? std::to_string(name.Subscript) : "");
+}
+
+std::vector<LetteredCorner> LetterSolidCorners(const SolidMesh& mesh, double featureAngleDegrees) {
+    const MeshTopology topology = BuildMeshTopology(mesh);
+    std::vector<LetteredCorner> corners;
+    for (const CornerName& name : NamePolyhedronCorners(topology, MergeCoplanarFaces(topology),
+                                                        ClassifyEdges(topology, featureAngleDegrees)))
+        corners.push_back({CornerText(name), topology.Points[name.Vertex]});
+    return corners;
 }
 
 }  // namespace quarn

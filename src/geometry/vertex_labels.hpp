@@ -4,6 +4,7 @@
 // top of a prism) takes the same letters with subscript 1, 2, ...; other levels go on with the next
 // letters, and a single apex is P.
 
+#include <string>
 #include <vector>
 
 #include "geometry/feature_edges.hpp"
@@ -20,5 +21,18 @@ struct CornerName {
 // Empty unless the mesh is a polyhedron: every edge of the solid is a feature or boundary edge.
 std::vector<CornerName> NamePolyhedronCorners(const MeshTopology& topology, const SolidFaces& solid,
                                               const std::vector<EdgeKind>& kinds);
+
+// "A", "C1": the name as it is typed.
+std::string CornerText(const CornerName& name);
+
+struct LetteredCorner {
+    std::string Name;  // as CornerText
+    Point3 At;
+};
+
+// The named corners of a mesh as the drawings name them, with edges sharper than the feature angle
+// as its edges (0: every edge between two faces of the solid).
+std::vector<LetteredCorner> LetterSolidCorners(const SolidMesh& mesh,
+                                               double featureAngleDegrees = kDefaultFeatureAngleDegrees);
 
 }  // namespace quarn

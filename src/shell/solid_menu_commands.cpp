@@ -35,10 +35,14 @@ void NoteMeshDeleted(Index deleted) {
 }
 
 Index ReplaceSceneWithSolid(int menuIndex, std::optional<ColorRGB16> color) {
+    return ReplaceSceneWithBuiltSolid([menuIndex] { return BuildMenuSolid(menuIndex); }, color);
+}
+
+Index ReplaceSceneWithBuiltSolid(const std::function<Index()>& build, std::optional<ColorRGB16> color) {
     SceneStore& s = Scene();
     ReseedRandomFromClock();
     ClearAllMeshes();
-    s.CurrentMesh = BuildMenuSolid(menuIndex);
+    s.CurrentMesh = build();
     CenterMesh(s.CurrentMesh);
     SetMeshColor(s.CurrentMesh, color ? *color : RandomColor(), 0.5f);
     return s.CurrentMesh;

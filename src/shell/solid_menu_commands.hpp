@@ -1,6 +1,7 @@
 #pragma once
 // The two item arrays of the menu bar: the solids and the draw styles.
 
+#include <functional>
 #include <optional>
 
 #include "math/color.hpp"
@@ -19,6 +20,9 @@ void mnuDrawStyleOption_Click(quarn::Index index);
 // the menu index built, centred and painted (a random colour unless one is given) with diffuse 0.5.
 // Returns the new CurrentMesh, 0 when the builder failed.
 quarn::Index ReplaceSceneWithSolid(int menuIndex, std::optional<quarn::ColorRGB16> color = std::nullopt);
+// The same with any builder that returns the new mesh or 0.
+quarn::Index ReplaceSceneWithBuiltSolid(const std::function<quarn::Index()>& build,
+                                        std::optional<quarn::ColorRGB16> color = std::nullopt);
 
 // Deletes every mesh, keeping the current camera and light; CurrentMesh and the light marker, which
 // went with the meshes, are forgotten.

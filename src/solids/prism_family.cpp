@@ -48,6 +48,10 @@ private:
 }  // namespace
 
 Index CreatePrism(float radius, float height, Index sides) {
+    return CreateFrustum(radius, radius, height, sides);
+}
+
+Index CreateFrustum(float bottomRadius, float topRadius, float height, Index sides) {
     const float step = RingStep(sides);
     const float band = StoreFloat(CheckedDivide(height, 1));  // the side wall is a single band
     const float bottom = StoreFloat(double(height) - band);
@@ -56,8 +60,8 @@ Index CreatePrism(float radius, float height, Index sides) {
         const float theta = GridAngle(c, step);
         switch (r) {
             case 0: return MakeVector(0, height, 0);
-            case 1: return RingPoint(height, radius, theta);
-            case 2: return RingPoint(bottom, radius, theta);
+            case 1: return RingPoint(height, topRadius, theta);
+            case 2: return RingPoint(bottom, bottomRadius, theta);
             default: return MakeVector(0, 0, 0);
         }
     };

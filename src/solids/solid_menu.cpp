@@ -10,25 +10,29 @@
 namespace quarn {
 namespace {
 
+using enum IdealShape;
+
 constexpr std::array<SolidMenuEntry, 18> kEntries{{
-    {0, "正方体", "cube", 8, 12},
-    {1, "平面", "plane", 25, 32},
-    {2, "球", "sphere", 444, 884},
-    {3, "球冠", "spherical-cap", 146, 288},
-    {4, "圆锥", "cone", 48, 92},
-    {5, "圆柱", "cylinder", 94, 184},
-    {6, "", "cylinder-sector", 14, 22},
-    {7, "四面体", "tetrahedron", 4, 4},
-    {8, "八面体", "octahedron", 6, 8},
-    {9, "", "geodesic-sphere", 18, 32},
-    {10, "环面", "torus", 468, 936},
-    {19, "三棱柱", "triangular-prism", 8, 12},
-    {20, "五棱柱", "pentagonal-prism", 12, 20},
-    {21, "六棱柱", "hexagonal-prism", 14, 24},
-    {22, "八棱柱", "octagonal-prism", 18, 32},
-    {23, "四棱锥", "square-pyramid", 6, 8},
-    {24, "五棱锥", "pentagonal-pyramid", 7, 10},
-    {25, "六棱锥", "hexagonal-pyramid", 8, 12},
+    // clang-format off
+    {0, "正方体", "cube", 8, 12, {Box, 40, 40, 40}},
+    {1, "平面", "plane", 25, 32, {Square, 80, 80}},
+    {2, "球", "sphere", 444, 884, {Sphere, 40}},
+    {3, "球冠", "spherical-cap", 146, 288, {Hemisphere, 40}},
+    {4, "圆锥", "cone", 48, 92, {Cone, 40, 60}},
+    {5, "圆柱", "cylinder", 94, 184, {Cylinder, 40, 60}},
+    {6, "", "cylinder-sector", 14, 22, {CylinderSector, 80, 20, 60}},
+    {7, "四面体", "tetrahedron", 4, 4, {Tetrahedron, 40}},
+    {8, "八面体", "octahedron", 6, 8, {Octahedron, 40}},
+    {9, "", "geodesic-sphere", 18, 32, {Sphere, 40}},
+    {10, "环面", "torus", 468, 936, {Torus, 40, 10}},
+    {19, "三棱柱", "triangular-prism", 8, 12, {Prism, 40, 60, 0, 3}},
+    {20, "五棱柱", "pentagonal-prism", 12, 20, {Prism, 40, 60, 0, 5}},
+    {21, "六棱柱", "hexagonal-prism", 14, 24, {Prism, 40, 60, 0, 6}},
+    {22, "八棱柱", "octagonal-prism", 18, 32, {Prism, 40, 60, 0, 8}},
+    {23, "四棱锥", "square-pyramid", 6, 8, {Pyramid, 40, 60, 0, 4}},
+    {24, "五棱锥", "pentagonal-pyramid", 7, 10, {Pyramid, 40, 60, 0, 5}},
+    {25, "六棱锥", "hexagonal-pyramid", 8, 12, {Pyramid, 40, 60, 0, 6}},
+    // clang-format on
 }};
 
 }  // namespace

@@ -1,12 +1,13 @@
 #pragma once
 // The solids the program's solid menu builds, by item index: the builder call with its fixed
 // arguments, the item's caption, a stable English name for the command line, and the vertex and face
-// counts the finished solid has. Indices 6 (cylinder sector) and 9 (geodesic sphere) are built by the
+// counts the finished solid has, and the exact solid it stands for. Indices 6 (cylinder sector) and 9 (geodesic sphere) are built by the
 // same command but carry no menu item, so their caption is empty.
 
 #include <span>
 #include <string_view>
 
+#include "geometry/ideal_solids.hpp"
 #include "platform/numeric.hpp"
 
 namespace quarn {
@@ -17,6 +18,7 @@ struct SolidMenuEntry {
     std::string_view EnglishName;  // lower case, words joined by '-'
     int VertexCount;
     int FaceCount;
+    IdealSolid Exact;  // with the builder's fixed dimensions
 };
 
 // Every entry in ascending index order.
