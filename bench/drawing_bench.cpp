@@ -70,7 +70,7 @@ BENCHMARK(BM_DrawBlockOfBoxesOblique)->Unit(benchmark::kMillisecond);
 void BM_ThreeViewSheetOfBoxesToSvg(benchmark::State& state) {
     const SolidMesh boxes = BlockOfBoxes();
     const std::string path = (std::filesystem::temp_directory_path() / "orrin-drawing-bench.svg").string();
-    for (auto _ : state) WriteSheetFile(MakeThreeViewSheet({&boxes, 1}), path, 842, 595);
+    for (auto _ : state) WriteSheetFile(ToSheet(MakeThreeViewSheet({&boxes, 1})), path, 842, 595);
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ThreeViewSheetOfBoxesToSvg)->Unit(benchmark::kMillisecond);

@@ -35,14 +35,14 @@ void CheckTextbookOptions(const TextbookOptions& options, const std::string& out
             throw UsageError("--view and --labels go with --textbook");
         return;
     }
-    if (output.empty()) throw UsageError("--textbook needs -o FILE.svg, FILE.pdf or FILE.png");
+    if (output.empty()) throw UsageError("--textbook needs -o FILE.svg, FILE.pdf, FILE.png or FILE.tex");
     if (!quarn::SheetFormatOf(output))
-        throw UsageError("--textbook writes .svg, .pdf or .png files, not '" + output + "'");
+        throw UsageError("--textbook writes .svg, .pdf, .png or .tex (TikZ) files, not '" + output + "'");
 }
 
 const char kTextbookUsage[] = R"(
 Textbook drawings (black lines on white, hidden edges dashed):
-  --textbook       with -o FILE.svg|.pdf|.png: draw the solid's edges as a textbook does, scaled to
+  --textbook       with -o FILE.svg|.pdf|.png|.tex: draw the solid's edges as a textbook does, scaled to
                    --size (pixels for PNG, points for SVG and PDF)
   --view V         oblique (depth at 45 degrees, halved), front, side (from the left), top, or three
                    (front, side and top views on one sheet); default: the camera's view as set by

@@ -39,7 +39,7 @@ void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid
     else
         sheet = MakeSingleViewSheet(DrawSolidEdges(
             meshes, kind == ViewKind::Orbit ? OrbitView(options) : MakeTextbookView(kind), drawing));
-    WriteSheetFile(sheet, options.outputPng, options.width, options.height);
+    WriteSheetFile(ToSheet(sheet), options.outputPng, options.width, options.height);
 }
 
 }  // namespace orrin

@@ -4,10 +4,14 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
-#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fstream>
 #include <memory>
 
-#include "drawing/label_font.hpp"
+#include "drawing/sheet_cairo.hpp"
+#include "drawing/sheet_fonts.hpp"
 
 namespace quarn {
 namespace {
@@ -21,106 +25,26 @@ struct ContextCloser {
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceCloser>;
 using Context = std::unique_ptr<cairo_t, ContextCloser>;
 
-void Check(cairo_status_t status, const std::string& path) {
-    if (status != CAIRO_STATUS_SUCCESS)
-        throw SheetOutputError("cannot write '" + path + "': " + cairo_status_to_string(status));
+void Check(cairo_status_t status) {
+    if (status != CAIRO_STATUS_SUCCESS) throw SheetOutputError(cairo_status_to_string(status));
 }
 
-Surface CreateSurface(SheetFormat format, const std::string& path, int width, int height) {
-    switch (format) {
-        case SheetFormat::Svg:
-            return Surface(cairo_svg_surface_create(path.c_str(), width, height));
-        case SheetFormat::Pdf:
-            return Surface(cairo_pdf_surface_create(path.c_str(), width, height));
-        case SheetFormat::Png:
-            return Surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
-    }
-    return nullptr;
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
 }
 
-// Sheet units to page units: uniform scale, centred, y turned down.
-struct PageMapping {
-    double Scale = 1, OriginX = 0, OriginY = 0;
-    Point2 Map(const Point2& p) const { return {OriginX + p.x * Scale, OriginY - p.y * Scale}; }
-};
-
-PageMapping FitToPage(const Box2& box, double width, double height, double margin) {
-    PageMapping m;
-    if (box.Empty()) return m;
-    const double w = std::max(box.Width(), 1e-9), h = std::max(box.Height(), 1e-9);
-    m.Scale = std::max(std::min((width - 2 * margin) / w, (height - 2 * margin) / h), 1e-9);
-    m.OriginX = width / 2 - (box.MinX + box.MaxX) / 2 * m.Scale;
-    m.OriginY = height / 2 + (box.MinY + box.MaxY) / 2 * m.Scale;
-    return m;
+int Pixels(double points, double pixelsPerPoint) {
+    return int(std::lround(points * pixelsPerPoint));
 }
 
-void StrokeLines(cairo_t* cr, const SheetItem& item, const PageMapping& page, bool visible) {
-    for (const DrawnLine& line : item.Drawing.Lines) {
-        if (line.Visible != visible) continue;
-        for (std::size_t k = 0; k < line.Points.size(); ++k) {
-            const Point2 p = page.Map(line.Points[k] + item.Offset);
-            (k == 0 ? cairo_move_to : cairo_line_to)(cr, p.x, p.y);
-        }
-    }
-    cairo_stroke(cr);
-}
-
-// A letter with its subscript, centred on the point.
-void ShowLabel(cairo_t* cr, const VertexLabel& label, const Point2& centre, double fontSize) {
-    const std::string letter(1, label.Letter);
-    const std::string subscript = label.Subscript > 0 ? std::to_string(label.Subscript) : "";
-    cairo_set_font_size(cr, fontSize);
-    cairo_text_extents_t big, small{};
-    cairo_text_extents(cr, letter.c_str(), &big);
-    if (!subscript.empty()) {
-        cairo_set_font_size(cr, fontSize * 0.65);
-        cairo_text_extents(cr, subscript.c_str(), &small);
-    }
-    const double x = centre.x - (big.x_advance + small.x_advance) / 2;
-    const double y = centre.y + fontSize * 0.35;
-    cairo_set_font_size(cr, fontSize);
-    cairo_move_to(cr, x, y);
-    cairo_show_text(cr, letter.c_str());
-    if (!subscript.empty()) {
-        cairo_set_font_size(cr, fontSize * 0.65);
-        cairo_move_to(cr, x + big.x_advance, y + fontSize * 0.25);
-        cairo_show_text(cr, subscript.c_str());
-    }
-}
-
-void DrawSheet(cairo_t* cr, const TextbookSheet& sheet, const LabelFont& font, double width, double height) {
-    const double unit = std::min(width, height);
-    const double lineWidth = std::max(1.0, unit / 320);
-    const double fontSize = std::clamp(unit / 24, 8.0, 40.0);
-    bool labels = false;
-    for (const SheetItem& item : sheet.Items) labels = labels || !item.Drawing.Labels.empty();
-    const double margin = unit * 0.06 + (labels ? fontSize * 1.5 : 0);
-    const PageMapping page = FitToPage(sheet.Bounds(), width, height, margin);
-
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-
-    const double dashes[] = {4 * lineWidth, 3 * lineWidth};
-    cairo_set_line_width(cr, lineWidth * 0.8);
-    cairo_set_dash(cr, dashes, 2, 0);
-    for (const SheetItem& item : sheet.Items) StrokeLines(cr, item, page, false);
-    cairo_set_dash(cr, nullptr, 0, 0);
-    cairo_set_line_width(cr, lineWidth);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (const SheetItem& item : sheet.Items) StrokeLines(cr, item, page, true);
-
-    if (font.Face() == nullptr) return;
-    cairo_set_font_face(cr, font.Face());
-    for (const SheetItem& item : sheet.Items)
-        for (const VertexLabel& label : item.Drawing.Labels) {
-            const Point2 at = page.Map(label.At + item.Offset);
-            // Away is in sheet units with y up; the page's y runs down.
-            ShowLabel(cr, label, {at.x + label.Away.x * fontSize * 0.8, at.y - label.Away.y * fontSize * 0.8},
-                      fontSize);
-        }
+// Paints the sheet on the surface, whose page is width x height units.
+void Paint(cairo_surface_t* surface, const Sheet& sheet, const SheetFonts& fonts, double width, double height,
+           double unitsPerPoint) {
+    Check(cairo_surface_status(surface));
+    Context cr(cairo_create(surface));
+    PaintSheet(cr.get(), sheet, fonts, width, height, unitsPerPoint);
+    Check(cairo_status(cr.get()));
 }
 
 }  // namespace
@@ -133,24 +57,65 @@ std::optional<SheetFormat> SheetFormatOf(const std::string& path) {
     if (ext == "svg") return SheetFormat::Svg;
     if (ext == "pdf") return SheetFormat::Pdf;
     if (ext == "png") return SheetFormat::Png;
+    if (ext == "tex") return SheetFormat::Tikz;
     return std::nullopt;
 }
 
-void WriteSheetFile(const TextbookSheet& sheet, const std::string& path, int width, int height) {
-    const std::optional<SheetFormat> format = SheetFormatOf(path);
-    if (!format) throw SheetOutputError("'" + path + "' must end in .svg, .pdf or .png");
-    if (width < 1 || height < 1) throw SheetOutputError("the page of '" + path + "' has no size");
-    const LabelFont font;  // outlives the surface: it empties Cairo's caches when it goes
-    Surface surface = CreateSurface(*format, path, width, height);
-    Check(cairo_surface_status(surface.get()), path);
-    {
-        Context cr(cairo_create(surface.get()));
-        DrawSheet(cr.get(), sheet, font, width, height);
-        Check(cairo_status(cr.get()), path);
+std::string SheetBytes(const Sheet& sheet, SheetFormat format, const PageSize& page) {
+    if (!(page.Width >= 1 && page.Height >= 1 && page.PixelsPerPoint > 0))
+        throw SheetOutputError("the page has no size");
+    if (format == SheetFormat::Tikz) return SheetTikz(sheet, page);
+    std::string bytes;
+    const SheetFonts fonts;  // outlives the surface: it empties Cairo's caches when it goes
+    if (format == SheetFormat::Png) {
+        const int w = Pixels(page.Width, page.PixelsPerPoint), h = Pixels(page.Height, page.PixelsPerPoint);
+        Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h));
+        Paint(surface.get(), sheet, fonts, w, h, page.PixelsPerPoint);
+        Check(cairo_surface_write_to_png_stream(surface.get(), AppendBytes, &bytes));
+        return bytes;
     }
-    if (*format == SheetFormat::Png) Check(cairo_surface_write_to_png(surface.get(), path.c_str()), path);
+    Surface surface(format == SheetFormat::Svg
+                        ? cairo_svg_surface_create_for_stream(AppendBytes, &bytes, page.Width, page.Height)
+                        : cairo_pdf_surface_create_for_stream(AppendBytes, &bytes, page.Width, page.Height));
+    Paint(surface.get(), sheet, fonts, page.Width, page.Height, 1);
     cairo_surface_finish(surface.get());
-    Check(cairo_surface_status(surface.get()), path);
+    Check(cairo_surface_status(surface.get()));
+    return bytes;
+}
+
+void WriteSheetFile(const Sheet& sheet, const std::string& path, const PageSize& page) {
+    const std::optional<SheetFormat> format = SheetFormatOf(path);
+    if (!format) throw SheetOutputError("'" + path + "' must end in .svg, .pdf, .png or .tex");
+    std::string bytes;
+    try {
+        bytes = SheetBytes(sheet, *format, page);
+    } catch (const SheetOutputError& error) {
+        throw SheetOutputError("cannot write '" + path + "': " + error.what());
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw SheetOutputError("cannot write '" + path + "': " + std::strerror(errno));
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.close();
+    if (!out) throw SheetOutputError("cannot write '" + path + "': the disk refused the data");
+}
+
+std::vector<std::uint32_t> RenderSheetPixels(const Sheet& sheet, int width, int height, double pixelsPerPoint) {
+    if (width < 1 || height < 1) return {};
+    std::vector<std::uint32_t> pixels;
+    {
+        const SheetFonts fonts;
+        Surface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height));
+        Paint(surface.get(), sheet, fonts, width, height, pixelsPerPoint);
+        cairo_surface_flush(surface.get());
+        const unsigned char* data = cairo_image_surface_get_data(surface.get());
+        const int stride = cairo_image_surface_get_stride(surface.get());
+        pixels.resize(std::size_t(width) * std::size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(data + std::ptrdiff_t(y) * stride);
+            for (int x = 0; x < width; ++x) pixels[std::size_t(y) * width + x] = row[x] | 0xFF000000u;
+        }
+    }
+    return pixels;
 }
 
 }  // namespace quarn

@@ -10,20 +10,6 @@ constexpr double kViewGap = 0.25;
 
 }  // namespace
 
-Box2 TextbookSheet::Bounds() const {
-    Box2 box;
-    for (const SheetItem& item : Items) {
-        const auto add = [&](const Point2& p) { box.Add(p + item.Offset); };
-        if (!item.Drawing.Extent.Empty())
-            add({item.Drawing.Extent.MinX, item.Drawing.Extent.MinY}),
-                add({item.Drawing.Extent.MaxX, item.Drawing.Extent.MaxY});
-        for (const DrawnLine& line : item.Drawing.Lines)
-            for (const Point2& p : line.Points) add(p);
-        for (const VertexLabel& label : item.Drawing.Labels) add(label.At);
-    }
-    return box;
-}
-
 TextbookSheet MakeSingleViewSheet(LineDrawing drawing) {
     TextbookSheet sheet;
     sheet.Items.push_back({std::move(drawing), {}});
@@ -48,6 +34,29 @@ TextbookSheet MakeThreeViewSheet(std::span<const SolidMesh> meshes, const Drawin
     sheet.Items.push_back({std::move(front), {}});
     sheet.Items.push_back({std::move(side), sideOffset});
     sheet.Items.push_back({std::move(top), topOffset});
+    return sheet;
+}
+
+Sheet ToSheet(const TextbookSheet& textbook) {
+    Sheet sheet;
+    for (const SheetItem& item : textbook.Items) {
+        const Box2& e = item.Drawing.Extent;
+        if (!e.Empty()) sheet.Extent.Add(Point2{e.MinX, e.MinY} + item.Offset), sheet.Extent.Add(Point2{e.MaxX, e.MaxY} + item.Offset);
+    }
+    for (const bool visible : {false, true})
+        for (const SheetItem& item : textbook.Items) {
+            SheetPath& path = sheet.Paths.emplace_back(visible ? Pen::Visible : Pen::Hidden);
+            for (const DrawnLine& line : item.Drawing.Lines) {
+                if (line.Visible != visible) continue;
+                for (std::size_t k = 0; k < line.Points.size(); ++k)
+                    k == 0 ? path.MoveTo(line.Points[k] + item.Offset) : path.LineTo(line.Points[k] + item.Offset);
+            }
+        }
+    for (const SheetItem& item : textbook.Items)
+        for (const VertexLabel& label : item.Drawing.Labels)
+            sheet.Texts.push_back({TextRole::Letter, std::string(1, label.Letter),
+                                   label.Subscript > 0 ? std::to_string(label.Subscript) : "", label.At + item.Offset,
+                                   label.Away});
     return sheet;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/line_drawing.hpp"
+#include "drawing/sheet.hpp"
 
 namespace quarn {
 
@@ -17,12 +18,13 @@ struct SheetItem {
 
 struct TextbookSheet {
     std::vector<SheetItem> Items;
-
-    // Everything drawn, offsets applied: extents, lines and label anchors.
-    Box2 Bounds() const;
 };
 
 TextbookSheet MakeSingleViewSheet(LineDrawing drawing);
 TextbookSheet MakeThreeViewSheet(std::span<const SolidMesh> meshes, const DrawingOptions& options = {});
+
+// The drawing list of the sheet: every item's hidden lines, then every item's visible lines, then the
+// letters, each item's pieces in one path per pen.
+Sheet ToSheet(const TextbookSheet& sheet);
 
 }  // namespace quarn

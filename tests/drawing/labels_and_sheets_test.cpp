@@ -96,7 +96,7 @@ TEST_F(LabelsAndSheetsTest, SheetsAreWrittenInTheFormatOfTheirName) {
     } files[] = {{"pyramid.svg", "<?xml"}, {"pyramid.PDF", "%PDF"}, {"pyramid.png", "\x89PNG"}};
     for (const auto& f : files) {
         const std::string path = (dir / f.name).string();
-        WriteSheetFile(sheet, path, 400, 300);
+        WriteSheetFile(ToSheet(sheet), path, 400, 300);
         std::ifstream in(path, std::ios::binary);
         const std::string text((std::istreambuf_iterator<char>(in)), {});
         EXPECT_EQ(text.substr(0, f.magic.size()), f.magic) << f.name;
@@ -104,10 +104,10 @@ TEST_F(LabelsAndSheetsTest, SheetsAreWrittenInTheFormatOfTheirName) {
             EXPECT_NE(text.find("stroke-dasharray"), std::string::npos) << "hidden edges dashed";
         }
     }
-    EXPECT_THROW(WriteSheetFile(sheet, (dir / "pyramid.jpg").string(), 400, 300), SheetOutputError);
-    EXPECT_THROW(WriteSheetFile(sheet, (dir / "missing" / "pyramid.svg").string(), 400, 300),
+    EXPECT_THROW(WriteSheetFile(ToSheet(sheet), (dir / "pyramid.jpg").string(), 400, 300), SheetOutputError);
+    EXPECT_THROW(WriteSheetFile(ToSheet(sheet), (dir / "missing" / "pyramid.svg").string(), 400, 300),
                  SheetOutputError);
-    EXPECT_THROW(WriteSheetFile(sheet, (dir / "missing" / "pyramid.png").string(), 400, 300),
+    EXPECT_THROW(WriteSheetFile(ToSheet(sheet), (dir / "missing" / "pyramid.png").string(), 400, 300),
                  SheetOutputError);
 }
 
