@@ -1,7 +1,7 @@
 #include "textbook_output.hpp"
 
 #include "drawing/sheet_writer.hpp"
-#include "drawing/textbook_sheet.hpp"
+#include "drawing/textbook_request.hpp"
 #include "scene/scene.hpp"
 
 namespace orrin {
@@ -27,19 +27,14 @@ DrawingView OrbitView(const RenderOptions& options) {
 }  // namespace
 
 void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid) {
+    TextbookRequest request;
+    request.ThreeViews = options.textbook.view == "three";
+    request.View = ViewKindOf(options.textbook.view);
+    if (request.View == ViewKind::Orbit && !request.ThreeViews) request.OrbitView = OrbitView(options);
+    request.Labels = options.textbook.labels;
+    request.Polyhedral = solid.Polyhedral;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
-    DrawingOptions drawing;
-    drawing.Labels = options.textbook.labels;
-    // A polyhedron of many sides is drawn with every edge, however flat, as its letters need.
-    if (solid.Polyhedral) drawing.FeatureAngleDegrees = 0;
-    const ViewKind kind = ViewKindOf(options.textbook.view);
-    TextbookSheet sheet;
-    if (options.textbook.view == "three")
-        sheet = MakeThreeViewSheet(meshes, drawing);
-    else
-        sheet = MakeSingleViewSheet(DrawSolidEdges(
-            meshes, kind == ViewKind::Orbit ? OrbitView(options) : MakeTextbookView(kind), drawing));
-    WriteSheetFile(ToSheet(sheet), options.outputPng, options.width, options.height);
+    WriteSheetFile(MakeTextbookSheet(meshes, request), options.outputPng, options.width, options.height);
 }
 
 }  // namespace orrin
