@@ -6,35 +6,14 @@ set -euo pipefail
 orrin=$1
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/xvfb.sh"
 
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$orrin" 2>&1) && fail "started without a display"
 [[ $message == "no display: set DISPLAY or use orrin-render for pictures" ]] || fail "without a display: $message"
 
-# Xvfb picks a free display number itself and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$shots/display" 2>"$shots/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $shots/display ]] && break; sleep 0.1; done
-[[ -s $shots/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$shots/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-"$orrin" >"$shots/orrin.log" 2>&1 &
-pids+=($!)
-window=
-for _ in $(seq 200); do
-  window=$(xdotool search --name '^立体图形$' 2>/dev/null | head -n1) && [[ -n $window ]] && break
-  sleep 0.1
-done
-[[ -n $window ]] || fail "no window captioned 立体图形"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT
+start_xvfb "$shots"
+start_program "$shots/orrin.log" "$orrin"
+find_window '^立体图形$'
 menu=$((HEIGHT - 366))  # the client area is 366 pixels high at start; the menu bar is the rest
 
 # Pixel colour "r g b" of the screenshot at client coordinates.
@@ -71,5 +50,5 @@ solid=$(changed "$shots/before.png" 214 154 60 60 "$shots/after.png")
 corner=$(changed "$shots/before.png" 20 80 40 40 "$shots/after.png")
 ((solid > 3000)) || fail "no solid drawn in the middle of the view ($solid of 3600 pixels changed)"
 ((corner < 40)) || fail "the background panel changed away from the solid ($corner pixels)"
-kill -0 "${pids[1]}" 2>/dev/null || fail "the program is no longer running: $(tail -n 5 "$shots/orrin.log")"
+kill -0 "$program_pid" 2>/dev/null || fail "the program is no longer running: $(tail -n 5 "$shots/orrin.log")"
 echo "ok: $DISPLAY window $window, solid covers $solid of 3600 middle pixels; screenshots in $shots"
