@@ -26,13 +26,15 @@ DrawingView OrbitView(const RenderOptions& options) {
 
 }  // namespace
 
-void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid) {
+void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid,
+                          const std::optional<DrawnSection>& section) {
     TextbookRequest request;
     request.ThreeViews = options.textbook.view == "three";
     request.View = ViewKindOf(options.textbook.view);
     if (request.View == ViewKind::Orbit && !request.ThreeViews) request.OrbitView = OrbitView(options);
     request.Labels = options.textbook.labels;
     request.Polyhedral = solid.Polyhedral;
+    request.Section = section;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     WriteSheetFile(MakeTextbookSheet(meshes, request), options.outputPng, options.width, options.height);
 }

@@ -10,7 +10,9 @@ Sheet MakeTextbookSheet(std::span<const SolidMesh> meshes, const TextbookRequest
     if (request.Polyhedral) drawing.FeatureAngleDegrees = 0;
     if (request.ThreeViews) return ToSheet(MakeThreeViewSheet(meshes, drawing));
     const DrawingView view = request.View == ViewKind::Orbit ? request.OrbitView : MakeTextbookView(request.View);
-    return ToSheet(MakeSingleViewSheet(DrawSolidEdges(meshes, view, drawing)));
+    Sheet sheet = ToSheet(MakeSingleViewSheet(DrawSolidEdges(meshes, view, drawing)));
+    if (request.Section) AddSectionToSheet(sheet, meshes, view, *request.Section);
+    return sheet;
 }
 
 }  // namespace quarn

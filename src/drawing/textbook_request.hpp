@@ -3,9 +3,11 @@
 // view, which letters, and how the solid's edges are found. Every program that draws a textbook sheet
 // goes through MakeTextbookSheet, so the same choices give the same drawing list everywhere.
 
+#include <optional>
 #include <span>
 
 #include "drawing/drawing_view.hpp"
+#include "drawing/section_sheet.hpp"
 #include "drawing/sheet.hpp"
 #include "geometry/solid_mesh.hpp"
 
@@ -17,6 +19,7 @@ struct TextbookRequest {
     DrawingView OrbitView;    // the camera's view, used when View is Orbit
     bool Labels = false;      // letters at the corners of polyhedra
     bool Polyhedral = false;  // a polyhedron of many sides: every edge is drawn, however flat
+    std::optional<DrawnSection> Section;  // drawn into a single view, with its true shape beside it
 };
 
 Sheet MakeTextbookSheet(std::span<const SolidMesh> meshes, const TextbookRequest& request);
