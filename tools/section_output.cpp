@@ -53,7 +53,13 @@ std::optional<DrawnSection> CutSceneSolid(const RenderOptions& options, const Lo
     drawn.Cut = CutSolid(mesh, plane);
     drawn.Letters = LetterSectionPoints(drawn.Cut, corners);
     drawn.Shape = NameSection(drawn.Cut);
-    if (drawn.Cut.Polygons.empty()) CurrentUi().ShowMessage(drawn.Cut.Note, "orrin-render", MessageIcon::Information);
+    // A curved solid's section is named by the exact solid's.
+    if (solid.Exact)
+        if (const auto placed = PlaceIdealSolid(*solid.Exact, mesh))
+            drawn.Exact = ExactSection(*placed, plane);
+    if (drawn.Exact && drawn.Cut.Outcome == SectionOutcome::Cut) drawn.Shape = drawn.Exact->Shape;
+    if (drawn.Cut.Polygons.empty())
+        CurrentUi().ShowMessage(drawn.Cut.Note, "orrin-render", MessageIcon::Information);
     return drawn;
 }
 
@@ -96,6 +102,17 @@ void WriteSectionReport(JsonWriter& json, const DrawnSection& section) {
     if (!cut.Polygons.empty()) {
         json.Field("shape", section.Shape.Id).Field("name", section.Shape.Chinese);
         json.Field("english", section.Shape.English);
+    }
+    if (const auto& exact = section.Exact) {
+        json.Key("exact").BeginObject().Field("shape", exact->Shape.Id).Field("name", exact->Shape.Chinese);
+        json.Field("area", exact->Area);
+        if (cut.Area > 0) json.Field("areaRatio", cut.Area / exact->Area);
+        if (exact->Radius > 0 || exact->SemiMajor > 0) json.Key("centre"), WritePoint(json, exact->Centre);
+        if (exact->Radius > 0) json.Field("radius", exact->Radius);
+        if (exact->SemiMajor > 0)
+            json.Field("semiMajor", exact->SemiMajor).Field("semiMinor", exact->SemiMinor);
+        if (exact->Width > 0) json.Field("width", exact->Width).Field("height", exact->Height);
+        json.EndObject();
     }
     json.EndObject();
 }

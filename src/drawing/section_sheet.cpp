@@ -18,8 +18,6 @@ constexpr double kOutlineTolerance = 1e-6;
 constexpr double kShortestPiece = 1e-3;
 // The true shape stands this share of the drawing's size to the right of the solid.
 constexpr double kShapeGap = 0.3;
-// A section of more points than this is a faceted curve: its points are not lettered.
-constexpr std::size_t kMostLetteredPoints = 8;
 // The section's surface: a light blue-grey, half covering the hidden lines behind it.
 constexpr double kShadeRed = 0.72, kShadeGreen = 0.8, kShadeBlue = 0.92, kShadeOpacity = 0.55;
 
@@ -61,8 +59,8 @@ void DrawSide(const DrawingView& view, const OccluderGrid& grid, const Point3& f
     const double nearest = std::min(a3.z, b3.z);
     const double qTolerance = view.IsPerspective() ? depthTolerance / (nearest * nearest) : depthTolerance;
     const double minLength = std::min(shortest, 0.1 * length) / length;
-    const Intervals behind =
-        MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, [](const Occluder&) { return false; }), minLength);
+    const Intervals behind = MergeIntervals(
+        grid.HiddenIntervals(a, b, qTolerance, [](const Occluder&) { return false; }), minLength);
     const auto at = [&](double s) { return a.At + (b.At - a.At) * s; };
     double from01 = 0;
     for (const auto& [lo, hi] : behind) {
@@ -83,7 +81,8 @@ Point2 Centroid(const std::vector<Point2>& points) {
 SheetText LetterText(const std::string& name, const Point2& at, const Point2& centre) {
     const Point2 out = at - centre;
     const double distance = LengthOf(out);
-    return {TextRole::Letter, name.substr(0, 1), name.substr(1), at, distance > 0 ? out * (1 / distance) : Point2{0, 1}};
+    return {TextRole::Letter, name.substr(0, 1), name.substr(1), at,
+            distance > 0 ? out * (1 / distance) : Point2{0, 1}};
 }
 
 bool HasLetterAt(const Sheet& sheet, const Point2& at, double tolerance) {
@@ -106,18 +105,35 @@ std::size_t MainPolygon(const Section& section) {
     return main;
 }
 
-// The true shape in the plane, its longest side along the page's x axis and the polygon above it.
+// The direction the true shape is laid along: a polygon's longest side; a faceted curve's longest
+// chord, so that an ellipse lies with its major axis across the page.
+std::pair<Point3, Point3> BaseLine(const SectionPolygon& polygon) {
+    const std::size_t n = polygon.Points.size();
+    if (n <= kMostLetteredPoints) {
+        const std::size_t k =
+            std::size_t(std::max_element(polygon.Sides.begin(), polygon.Sides.end()) - polygon.Sides.begin());
+        return {polygon.Points[k], polygon.Points[(k + 1) % n]};
+    }
+    std::pair<Point3, Point3> chord{polygon.Points[0], polygon.Points[1]};
+    double longest = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (const double d = LengthOf(polygon.Points[j] - polygon.Points[i]); d > longest)
+                longest = d, chord = {polygon.Points[i], polygon.Points[j]};
+    return chord;
+}
+
+// The true shape in the plane, laid along its base line with the polygon above a base side.
 std::vector<std::vector<Point2>> Flatten(const Section& section) {
-    const SectionPolygon& main = section.Polygons[MainPolygon(section)];
-    const std::size_t longest = std::size_t(std::max_element(main.Sides.begin(), main.Sides.end()) - main.Sides.begin());
-    const Point3 origin = main.Points[longest];
-    const Point3 along = main.Points[(longest + 1) % main.Points.size()] - origin;
+    const auto [origin, end] = BaseLine(section.Polygons[MainPolygon(section)]);
+    const Point3 along = end - origin;
     const Point3 u = along * (1 / LengthOf(along));
     const Point3 v = CrossProduct(section.Plane.Normal, u);
     std::vector<std::vector<Point2>> flat;
     for (const SectionPolygon& polygon : section.Polygons) {
         std::vector<Point2>& points = flat.emplace_back();
-        for (const Point3& p : polygon.Points) points.push_back({DotProduct(p - origin, u), DotProduct(p - origin, v)});
+        for (const Point3& p : polygon.Points)
+            points.push_back({DotProduct(p - origin, u), DotProduct(p - origin, v)});
     }
     return flat;
 }
@@ -131,11 +147,15 @@ void AddOutline(std::vector<PathStep>& outline, const std::vector<Point2>& point
 }  // namespace
 
 std::string SectionCaption(const DrawnSection& section) {
-    std::string text = "截面：" + std::string(section.Shape.Chinese) + "  S ";
+    std::string text = "截面：" + std::string(section.Shape.Chinese);
+    if (const auto& exact = section.Exact) {
+        if (exact->Radius > 0) text += " r = " + Decimal(exact->Radius);
+        if (exact->SemiMajor > 0)
+            text += " a = " + Decimal(exact->SemiMajor) + ", b = " + Decimal(exact->SemiMinor);
+        return text + "  S = " + Decimal(exact->Area) + "（网格近似 " + Decimal(section.Cut.Area) + "）";
+    }
     const std::string surd = SurdText(section.Cut.Area);
-    text += surd.empty() ? "≈ " + Decimal(section.Cut.Area) : "= " + surd + " ≈ " + Decimal(section.Cut.Area);
-    if (section.ExactArea) text += "（精确 " + Decimal(*section.ExactArea) + "）";
-    return text;
+    return text + "  S " + (surd.empty() ? "≈ " : "= " + surd + " ≈ ") + Decimal(section.Cut.Area);
 }
 
 void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const DrawingView& view,
@@ -167,17 +187,17 @@ void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const Dr
         for (std::size_t j = 0; j < polygon.Points.size(); ++j)
             DrawSide(view, grid, polygon.Points[j], polygon.Points[(j + 1) % polygon.Points.size()],
                      kDepthTolerance * faces.Size, kShortestPiece * extent, visible, hidden);
-        if (polygon.Points.size() > kMostLetteredPoints || projected.size() != polygon.Points.size()) continue;
+        if (projected.size() != polygon.Points.size()) continue;
         // Outward from the solid's middle: the points lie on its surface.
         const Point2 centre{(solid.MinX + solid.MaxX) / 2, (solid.MinY + solid.MaxY) / 2};
         for (std::size_t j = 0; j < projected.size(); ++j)
-            if (!HasLetterAt(sheet, projected[j], tolerance))
+            if (!section.Letters[k][j].empty() && !HasLetterAt(sheet, projected[j], tolerance))
                 sheet.Texts.push_back(LetterText(section.Letters[k][j], projected[j], centre));
     }
     sheet.Paths.push_back(std::move(hidden));
     sheet.Paths.push_back(std::move(visible));
 
-    // Beside it: the true shape at the drawing's scale, lettered, with its name and area under it.
+    // Beside it: the true shape at the drawing's scale, lettered; the name and area under both.
     const double scale = view.IsPerspective() && faces.Size > 0 ? extent / faces.Size : 1;
     std::vector<std::vector<Point2>> flat = Flatten(section.Cut);
     Box2 box;
@@ -193,17 +213,20 @@ void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const Dr
         for (Point2& p : flat[k]) p = p + offset;
         shape.AddPolyline(flat[k]).Close();
         AddOutline(flatShade.Outline, flat[k]);
-        if (flat[k].size() > kMostLetteredPoints) continue;
         const Point2 centre = Centroid(flat[k]);
         for (std::size_t j = 0; j < flat[k].size(); ++j)
-            sheet.Texts.push_back(LetterText(section.Letters[k][j], flat[k][j], centre));
+            if (!section.Letters[k][j].empty())
+                sheet.Texts.push_back(LetterText(section.Letters[k][j], flat[k][j], centre));
     }
     sheet.Paths.push_back(std::move(shape));
     const Box2 placed{box.MinX + offset.x, box.MinY + offset.y, box.MaxX + offset.x, box.MaxY + offset.y};
     sheet.Extent.Add(placed);
-    sheet.Texts.push_back({TextRole::Caption, SectionCaption(section), "",
-                           {(placed.MinX + placed.MaxX) / 2, std::min(placed.MinY, solid.MinY) - 0.12 * extent},
-                           {0, -1}});
+    sheet.Texts.push_back(
+        {TextRole::Caption,
+         SectionCaption(section),
+         "",
+         {(solid.MinX + placed.MaxX) / 2, std::min(placed.MinY, solid.MinY) - 0.12 * extent},
+         {0, -1}});
 }
 
 }  // namespace quarn

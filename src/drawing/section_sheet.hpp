@@ -11,6 +11,7 @@
 
 #include "drawing/drawing_view.hpp"
 #include "drawing/sheet.hpp"
+#include "geometry/exact_sections.hpp"
 #include "geometry/plane_cut.hpp"
 #include "geometry/section_shape.hpp"
 #include "geometry/solid_mesh.hpp"
@@ -20,8 +21,8 @@ namespace quarn {
 struct DrawnSection {
     Section Cut;
     std::vector<std::vector<std::string>> Letters;  // per polygon and point, as LetterSectionPoints
-    SectionShape Shape;
-    std::optional<double> ExactArea;  // of the exact solid's section, for a curved solid
+    SectionShape Shape;             // of the exact section when there is one, else of the polygons
+    std::optional<ExactCut> Exact;  // the exact solid's section, for a curved solid
 };
 
 // Adds the section to a sheet drawn of the meshes in the view; a section without polygons adds only
@@ -29,7 +30,8 @@ struct DrawnSection {
 void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const DrawingView& view,
                        const DrawnSection& section);
 
-// The caption under the true shape: "正六边形  S = 1200√3 ≈ 2078.46".
+// The caption under the true shape: "截面：正六边形  S = 1200√3 ≈ 2078.46"; for a curved solid the
+// exact shape with its measures and area, then the faceted section's area.
 std::string SectionCaption(const DrawnSection& section);
 
 }  // namespace quarn

@@ -28,7 +28,8 @@ int ThirdCorner(const std::array<int, 3>& face, const TopologyEdge& edge) {
     return face[0];
 }
 
-CutGraph CollectSegments(const MeshTopology& mesh, const std::vector<int>& side, const std::vector<double>& distance) {
+CutGraph CollectSegments(const MeshTopology& mesh, const std::vector<int>& side,
+                         const std::vector<double>& distance) {
     const int vertices = int(mesh.Points.size());
     CutGraph graph;
     graph.Nodes.resize(vertices + mesh.Edges.size());
@@ -138,7 +139,8 @@ bool Inside(const Point2& p, const std::vector<Point2>& polygon) {
     bool inside = false;
     for (std::size_t k = 0, j = polygon.size() - 1; k < polygon.size(); j = k++) {
         const Point2 &a = polygon[k], &b = polygon[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (b.x - a.x) * (p.y - a.y) / (b.y - a.y)) inside = !inside;
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (b.x - a.x) * (p.y - a.y) / (b.y - a.y))
+            inside = !inside;
     }
     return inside;
 }
@@ -168,7 +170,10 @@ void PlaneAxes(const Point3& normal, Point3& u, Point3& v) {
 }
 
 Section CutSolid(const SolidMesh& solid, const SectionPlane& plane) {
-    const MeshTopology mesh = BuildMeshTopology(solid);
+    return CutSolid(BuildMeshTopology(solid), plane);
+}
+
+Section CutSolid(const MeshTopology& mesh, const SectionPlane& plane) {
     Section section;
     section.Plane = plane;
     const double tolerance = kOnPlaneTolerance * std::max(mesh.Size, 1e-300);
@@ -194,7 +199,8 @@ Section CutSolid(const SolidMesh& solid, const SectionPlane& plane) {
         for (const Point3& p : points) inPlane.push_back(InPlane(p, u, v));
         double area = SignedArea(inPlane);
         if (std::fabs(area) <= tolerance * mesh.Size) continue;  // a sliver of the tolerance
-        if (area < 0) std::reverse(points.begin(), points.end()), std::reverse(inPlane.begin(), inPlane.end());
+        if (area < 0)
+            std::reverse(points.begin(), points.end()), std::reverse(inPlane.begin(), inPlane.end());
         SectionPolygon polygon;
         polygon.Points = std::move(points);
         polygon.Area = std::fabs(area);
@@ -253,7 +259,7 @@ std::vector<std::vector<std::string>> LetterSectionPoints(const Section& section
             std::string name;
             for (const auto& [at, text] : named)
                 if (LengthOf(at - p) <= tolerance) name = text;
-            if (name.empty()) {
+            if (name.empty() && polygon.Points.size() <= kMostLetteredPoints) {
                 // Past Z the letters go on with numbers: E1, F1, ...
                 name = free.empty() ? "X" : std::string(1, free[next % free.size()]);
                 if (next >= free.size()) name += std::to_string(next / free.size());

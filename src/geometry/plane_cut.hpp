@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/mesh_topology.hpp"
 #include "geometry/section_plane.hpp"
 #include "geometry/solid_mesh.hpp"
 
@@ -23,9 +24,9 @@ struct SectionPolygon {
 };
 
 enum class SectionOutcome {
-    Cut,     // the plane passes through the solid
-    Touch,   // it meets the solid only at corners or along edges: no area
-    Miss,    // it misses the solid
+    Cut,    // the plane passes through the solid
+    Touch,  // it meets the solid only at corners or along edges: no area
+    Miss,   // it misses the solid
 };
 
 struct Section {
@@ -38,6 +39,8 @@ struct Section {
 };
 
 Section CutSolid(const SolidMesh& mesh, const SectionPlane& plane);
+// The same on a topology built once, for a plane that follows a slider.
+Section CutSolid(const MeshTopology& topology, const SectionPlane& plane);
 
 // Unit directions in the plane: U, V and the normal form a right-handed frame.
 void PlaneAxes(const Point3& normal, Point3& u, Point3& v);
@@ -46,9 +49,12 @@ void PlaneAxes(const Point3& normal, Point3& u, Point3& v);
 
 namespace quarn {
 
+// A polygon of more points than this is a faceted curve: its points other than corners are not lettered.
+inline constexpr std::size_t kMostLetteredPoints = 8;
+
 // The letters of the section's points, polygon by polygon: a corner of the solid keeps its letter
 // ("A", "C1"); every other point takes the next capital no corner uses (E, F, ... for a cube; never O,
-// kept for a centre).
+// kept for a centre), or none ("") on a faceted curve.
 std::vector<std::vector<std::string>> LetterSectionPoints(const Section& section,
                                                           std::span<const LetteredCorner> corners);
 

@@ -14,7 +14,8 @@ constexpr double kLargestNumber = 1e9;
 // Reads one plane text from left to right; every failure names what was expected where.
 class PlaneReader {
   public:
-    PlaneReader(std::string_view text, std::span<const LetteredCorner> letters) : text_(text), letters_(letters) {}
+    PlaneReader(std::string_view text, std::span<const LetteredCorner> letters)
+        : text_(text), letters_(letters) {}
 
     bool Take(std::string_view word) {
         if (text_.substr(at_, word.size()) != word) return false;
@@ -110,12 +111,12 @@ class PlaneReader {
                 return corner.At;
             }
         if (letters_.empty())
-            throw SectionPlaneError("section plane: the solid has no lettered corners, so '" + std::string(name) +
-                                    "' names nothing; give coordinates instead");
+            throw SectionPlaneError("section plane: the solid has no lettered corners, so '" +
+                                    std::string(name) + "' names nothing; give coordinates instead");
         std::string known;
         for (const LetteredCorner& corner : letters_) known += (known.empty() ? "" : " ") + corner.Name;
-        throw SectionPlaneError("section plane: the solid has no corner " + std::string(name) + " (its corners: " +
-                                known + ")");
+        throw SectionPlaneError("section plane: the solid has no corner " + std::string(name) +
+                                " (its corners: " + known + ")");
     }
 
     std::string_view text_;
@@ -172,7 +173,8 @@ SectionPlane ParseSectionPlane(std::string_view text, std::span<const LetteredCo
         normal = read.Triple();
     }
     if (!read.AtEnd()) read.Fail("expected the end after the normal");
-    if (!(LengthOf(normal) > 0)) throw SectionPlaneError("section plane '" + std::string(text) + "': the normal is zero");
+    if (!(LengthOf(normal) > 0))
+        throw SectionPlaneError("section plane '" + std::string(text) + "': the normal is zero");
     plane = MakeSectionPlane(at.At, normal);
     plane.Points.push_back(std::move(at));
     return plane;

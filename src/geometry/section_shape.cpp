@@ -13,7 +13,7 @@ constexpr double kSameLength = 1e-5;
 constexpr double kRightAngle = 1e-3;
 constexpr double kParallelSine = 1e-5;
 
-constexpr std::array<SectionShape, 20> kShapes{{
+constexpr std::array<SectionShape, 21> kShapes{{
     {SectionShapeId::EquilateralTriangle, "equilateral-triangle", "正三角形", "equilateral triangle"},
     {SectionShapeId::IsoscelesTriangle, "isosceles-triangle", "等腰三角形", "isosceles triangle"},
     {SectionShapeId::RightTriangle, "right-triangle", "直角三角形", "right triangle"},
@@ -32,6 +32,7 @@ constexpr std::array<SectionShape, 20> kShapes{{
     {SectionShapeId::Polygon, "polygon", "多边形", "polygon"},
     {SectionShapeId::Circle, "circle", "圆", "circle"},
     {SectionShapeId::Ellipse, "ellipse", "椭圆", "ellipse"},
+    {SectionShapeId::EllipseSegment, "ellipse-segment", "椭圆弓形", "ellipse segment"},
     {SectionShapeId::ParabolaSegment, "parabola-segment", "抛物线弓形", "parabola segment"},
     {SectionShapeId::HyperbolaSegment, "hyperbola-segment", "双曲线弓形", "hyperbola segment"},
 }};
@@ -63,7 +64,9 @@ SectionShape NameTriangle(const SectionPolygon& p) {
     for (const double angle : p.Angles) right |= IsRight(angle);
     if (ab && bc) return ShapeOf(SectionShapeId::EquilateralTriangle);
     if (ab || bc || ca) {
-        if (right) return {SectionShapeId::IsoscelesTriangle, "isosceles-triangle", "等腰直角三角形", "isosceles right triangle"};
+        if (right)
+            return {SectionShapeId::IsoscelesTriangle, "isosceles-triangle", "等腰直角三角形",
+                    "isosceles right triangle"};
         return ShapeOf(SectionShapeId::IsoscelesTriangle);
     }
     return ShapeOf(right ? SectionShapeId::RightTriangle : SectionShapeId::ScaleneTriangle);
@@ -84,7 +87,8 @@ SectionShape NameQuadrilateral(const SectionPolygon& p) {
         const bool equalLegs = firstPair ? SameLength(s[1], s[3]) : SameLength(s[0], s[2]);
         return ShapeOf(equalLegs ? SectionShapeId::IsoscelesTrapezoid : SectionShapeId::Trapezoid);
     }
-    if ((SameLength(s[0], s[1]) && SameLength(s[2], s[3])) || (SameLength(s[1], s[2]) && SameLength(s[3], s[0])))
+    if ((SameLength(s[0], s[1]) && SameLength(s[2], s[3])) ||
+        (SameLength(s[1], s[2]) && SameLength(s[3], s[0])))
         return ShapeOf(SectionShapeId::Kite);
     return ShapeOf(SectionShapeId::Quadrilateral);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The name a teacher gives a section's shape: the most special one that holds, within a tolerance
 // suited to float meshes (an equilateral triangle before an isosceles one, a square before a
-// rectangle or a rhombus), in Chinese and English, with its id for machine-readable output.
+// rectangle or a rhombus), in Chinese and English, with its id for machine-readable output. The
+// curved shapes are those of exact solids' sections; an ellipse segment is an ellipse cut by a base.
 
 #include <string>
 #include <string_view>
@@ -11,10 +12,27 @@
 namespace quarn {
 
 enum class SectionShapeId {
-    EquilateralTriangle, IsoscelesTriangle, RightTriangle, ScaleneTriangle,
-    Square, Rectangle, Rhombus, Parallelogram, IsoscelesTrapezoid, Trapezoid, Kite, Quadrilateral,
-    Pentagon, RegularHexagon, Hexagon, Polygon,
-    Circle, Ellipse, ParabolaSegment, HyperbolaSegment,
+    EquilateralTriangle,
+    IsoscelesTriangle,
+    RightTriangle,
+    ScaleneTriangle,
+    Square,
+    Rectangle,
+    Rhombus,
+    Parallelogram,
+    IsoscelesTrapezoid,
+    Trapezoid,
+    Kite,
+    Quadrilateral,
+    Pentagon,
+    RegularHexagon,
+    Hexagon,
+    Polygon,
+    Circle,
+    Ellipse,
+    EllipseSegment,
+    ParabolaSegment,
+    HyperbolaSegment,
 };
 
 struct SectionShape {

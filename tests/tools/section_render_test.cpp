@@ -22,8 +22,8 @@ TEST(SectionRenderTest, TheInfoReportCarriesTheSectionAndTheDrawingShowsIt) {
     EXPECT_EQ(section["polygons"][0].size(), 6u);
     EXPECT_EQ(section["sides"].size(), 6u);
     // A family's corners name the plane as well.
-    const json triangle =
-        json::parse(RunProgram({"cuboid:a=40,b=40,c=40", "--section", "through:A,C,D1", "--info"}).out)["section"];
+    const json triangle = json::parse(
+        RunProgram({"cuboid:a=40,b=40,c=40", "--section", "through:A,C,D1", "--info"}).out)["section"];
     EXPECT_EQ(triangle["shape"], "equilateral-triangle");
     EXPECT_EQ(triangle["areaText"], "800√3");
 
@@ -34,8 +34,8 @@ TEST(SectionRenderTest, TheInfoReportCarriesTheSectionAndTheDrawingShowsIt) {
     EXPECT_NE(miss.err.find("misses the solid"), std::string::npos) << miss.err;
 
     const std::string svg = OutputPath("cube-section.svg");
-    const RunResult drawn = RunProgram({"cube", "--section", "through:A,C,D1", "--textbook", "--view", "oblique",
-                                        "--labels", "-o", svg});
+    const RunResult drawn = RunProgram(
+        {"cube", "--section", "through:A,C,D1", "--textbook", "--view", "oblique", "--labels", "-o", svg});
     ASSERT_EQ(drawn.exitCode, 0) << drawn.err;
     const std::string plain = OutputPath("cube-plain.svg");
     ASSERT_EQ(RunProgram({"cube", "--textbook", "--view", "oblique", "--labels", "-o", plain}).exitCode, 0);
