@@ -39,8 +39,10 @@ bool CoversWhole(Intervals& intervals, bool reachesEnds) {
 }
 
 Box2 BoxOf(const Occluder& o) {
+    const Point2 &a = o.Corners[0].At, &b = o.Corners[1].At, &c = o.Corners[2].At;
     Box2 box;
-    for (const Projected& c : o.Corners) box.Add(c.At);
+    box.MinX = std::min({a.x, b.x, c.x}), box.MaxX = std::max({a.x, b.x, c.x});
+    box.MinY = std::min({a.y, b.y, c.y}), box.MaxY = std::max({a.y, b.y, c.y});
     return box;
 }
 
@@ -64,7 +66,7 @@ OccluderGrid::Prepared OccluderGrid::Prepare(const Occluder& o) const {
     p.Orientation = p.Area2 > 0 ? 1 : -1;
     // The triangle grown by the tolerance is the triangle scaled about its incentre by
     // (inradius + tolerance) / inradius: its corners move by less than longest side * tolerance / inradius.
-    p.Reach = BoxOf(o);
+    p.Box = p.Reach = BoxOf(o);
     if (!p.Degenerate) {
         const double perimeter = p.SideLength[0] + p.SideLength[1] + p.SideLength[2];
         const double longest = std::max({p.SideLength[0], p.SideLength[1], p.SideLength[2]});
@@ -99,15 +101,13 @@ bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Pro
 
 OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
     : occluders_(std::move(occluders)), tolerance2d_(tolerance2d), stamp_(occluders_.size(), 0) {
-    for (const Occluder& o : occluders_) box_.Add(BoxOf(o)), prepared_.push_back(Prepare(o));
+    prepared_.reserve(occluders_.size());
+    for (const Occluder& o : occluders_) prepared_.push_back(Prepare(o)), box_.Add(prepared_.back().Box);
     if (box_.Empty()) return;
     // Square cells about half as wide as a typical face, so that a face lies in few cells and an edge meets
     // few faces that do not cover it; at least one face per cell on average, at most 256 x 256 cells.
     double typical = 0;
-    for (const Occluder& o : occluders_) {
-        const Box2 b = BoxOf(o);
-        typical += std::max(b.Width(), b.Height());
-    }
+    for (const Prepared& p : prepared_) typical += std::max(p.Box.Width(), p.Box.Height());
     typical /= double(occluders_.size());
     const double fewest =
         std::sqrt(std::max(box_.Width() * box_.Height(), 1e-300) / double(occluders_.size()));
@@ -116,14 +116,22 @@ OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
     rows_ = std::clamp(int(std::ceil(box_.Height() / cell)), 1, 256);
     cellWidth_ = std::max(box_.Width(), 1e-300) / columns_;
     cellHeight_ = std::max(box_.Height(), 1e-300) / rows_;
-    cells_.resize(std::size_t(columns_) * rows_);
-    for (int i = 0; i < int(occluders_.size()); ++i) {
-        const Box2 b = BoxOf(occluders_[i]);
+    // The cells' lists one after another: counted first, then filled in the order of the occluders.
+    cellStart_.assign(std::size_t(columns_) * rows_ + 1, 0);
+    const auto forCells = [&](int i, auto visit) {
+        const Box2& b = prepared_[i].Box;
         const auto [c0, r0] = CellOf({b.MinX, b.MinY});
         const auto [c1, r1] = CellOf({b.MaxX, b.MaxY});
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) cells_[std::size_t(r) * columns_ + c].push_back(i);
-    }
+            for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * columns_ + c);
+    };
+    for (int i = 0; i < int(occluders_.size()); ++i)
+        forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+    for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
+    cellItems_.resize(cellStart_.back());
+    std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
+    for (int i = 0; i < int(occluders_.size()); ++i)
+        forCells(i, [&](std::size_t cell) { cellItems_[filled[cell]++] = i; });
 }
 
 std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
@@ -135,7 +143,7 @@ std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
 Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
                                         const std::function<OccluderMargin(const Occluder&)>& margin) const {
     Intervals hidden;
-    if (cells_.empty()) return hidden;
+    if (cellStart_.empty()) return hidden;
     Box2 span;
     span.Add(a.At), span.Add(b.At);
     if (span.MaxX < box_.MinX || span.MinX > box_.MaxX || span.MaxY < box_.MinY || span.MinY > box_.MaxY)
@@ -152,7 +160,9 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
             // Skip cells of the bounding box that the segment itself does not come near.
             const Point2 centre{box_.MinX + (c + 0.5) * cellWidth_, box_.MinY + (r + 0.5) * cellHeight_};
             if (len > 0 && std::fabs(CrossProduct2(along, centre - a.At)) / len > halfCell) continue;
-            for (const int i : cells_[std::size_t(r) * columns_ + c]) {
+            const std::size_t cell = std::size_t(r) * columns_ + c;
+            for (int k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
+                const int i = cellItems_[k];
                 if (stamp_[i] == query_) continue;
                 stamp_[i] = query_;
                 const Prepared& p = prepared_[i];

@@ -51,6 +51,7 @@ class OccluderGrid {
         std::array<Point2, 3> From, Side;
         std::array<double, 3> SideLength{};
         bool Degenerate = true;
+        Box2 Box;
         Box2 Reach;  // holds the triangle grown by the outline tolerance
     };
     Prepared Prepare(const Occluder& o) const;
@@ -60,7 +61,8 @@ class OccluderGrid {
 
     std::vector<Occluder> occluders_;
     std::vector<Prepared> prepared_;
-    std::vector<std::vector<int>> cells_;
+    std::vector<int> cellStart_;  // per cell: where its occluders begin in cellItems_; one more at the end
+    std::vector<int> cellItems_;
     Box2 box_;
     int columns_ = 1, rows_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;

@@ -31,7 +31,6 @@ struct PreparedMesh {
     std::vector<bool> Facing;        // per face: turned to the viewer
     std::vector<std::vector<int>> VertexFaces;
     std::vector<double> Inradius;  // per face, in the model
-    std::vector<bool> Saddle;      // per face: a corner of a face next to it stands out in front of it
 };
 
 struct DrawingContext {
@@ -87,6 +86,19 @@ void MarkFold(const PreparedMesh& mesh, int e, std::vector<int>& mark) {
             for (const int v : mesh.Topology.Faces[f]) mark[v] = e;
 }
 
+// True when a corner of a face next to face f stands out in front of f's plane: the surface there is
+// saddle-shaped or hollow rather than bulging.
+bool IsSaddle(const PreparedMesh& mesh, int f) {
+    const Point3& corner = mesh.Topology.Points[mesh.Topology.Faces[f][0]];
+    for (const int v : mesh.Topology.Faces[f])
+        for (const int g : mesh.VertexFaces[v])
+            for (const int w : mesh.Topology.Faces[g])
+                if (DotProduct(mesh.Topology.Points[w] - corner, mesh.Topology.Normals[f]) >
+                    kDepthTolerance * mesh.Topology.Size)
+                    return true;
+    return false;
+}
+
 // Edges a teacher draws in this view: feature and boundary edges, and silhouettes between a face
 // turned to the viewer and one turned away.
 bool IsDrawn(const PreparedMesh& mesh, int e, bool& silhouetteOnly) {
@@ -112,6 +124,11 @@ void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<
     for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
         const PreparedMesh& mesh = ctx.Meshes[m];
         std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
+        std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
+        const auto isSaddle = [&](int f) {
+            if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
+            return saddle[f] == 1;
+        };
         for (int e = 0; e < int(mesh.Topology.Edges.size()); ++e) {
             bool silhouetteOnly = false;
             if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
@@ -137,8 +154,7 @@ void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<
             // beside it may truly lie in front of it: it hides stretches longer than a third of its own
             // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
             if (silhouetteOnly) MarkFold(mesh, e, foldMark);
-            const bool foldMayHide =
-                silhouetteOnly && (mesh.Saddle[edge.Faces[0]] || mesh.Saddle[edge.Faces[1]]);
+            const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
             const auto margin = [&](const Occluder& o) -> OccluderMargin {
                 if (o.Mesh != m) return {};
                 if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
@@ -298,7 +314,7 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawingContext ctx{view, {}, 0, 0};
     double size = 0;
     for (const SolidMesh& solid : meshes) {
-        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}, {}, {}};
+        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}, {}};
         mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
         for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
         mesh.VertexFaces.resize(mesh.Topology.Points.size());
@@ -312,17 +328,6 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
                          &p2 = mesh.Topology.Points[c[2]];
             const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
             mesh.Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
-        }
-        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f) {
-            const Point3& corner = mesh.Topology.Points[mesh.Topology.Faces[f][0]];
-            bool saddle = false;
-            for (const int v : mesh.Topology.Faces[f])
-                for (const int g : mesh.VertexFaces[v])
-                    for (const int w : mesh.Topology.Faces[g])
-                        saddle =
-                            saddle || DotProduct(mesh.Topology.Points[w] - corner, mesh.Topology.Normals[f]) >
-                                          kDepthTolerance * mesh.Topology.Size;
-            mesh.Saddle.push_back(saddle);
         }
         size = std::max(size, mesh.Topology.Size);
         ctx.Meshes.push_back(std::move(mesh));
