@@ -3,6 +3,7 @@
 // scene, and meshes moved and scaled.
 
 #include "geometry/solid_mesh.hpp"
+#include "solids/school_solids.hpp"
 #include "solids/solid_menu.hpp"
 #include "support/scene_fixture.hpp"
 
@@ -13,6 +14,12 @@ class SolidTest : public SceneTest {
     // The solid of the menu index, centred as the menu leaves it.
     static SolidMesh MenuSolid(int index) {
         const Index mesh = BuildMenuSolid(index);
+        CenterMesh(mesh);
+        return ReadSceneMesh(mesh);
+    }
+    // The school solid written as on a command line ("frustum:n=4,r1=40,r2=20,h=30"), centred.
+    static SolidMesh FamilySolid(const char* text) {
+        const Index mesh = BuildSchoolSolid(ParseSchoolSolid(text));
         CenterMesh(mesh);
         return ReadSceneMesh(mesh);
     }
