@@ -2,6 +2,7 @@
 
 #include "json_writer.hpp"
 #include "measures_report.hpp"
+#include "net_output.hpp"
 #include "render/draw_style_table.hpp"
 #include "scene/scene.hpp"
 
@@ -169,6 +170,7 @@ void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
     WriteLights(json);
     WriteMessages(json, messages);
     if (options.drawList) WriteDrawList(json);
+    if (options.net) WriteNetReport(json, *options.net);
     json.EndObject();
     out << '\n';
 }

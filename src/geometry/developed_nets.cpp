@@ -105,7 +105,7 @@ void Cylinder(SolidNet& net, const std::vector<double>& angles) {
         side.Cover.Triangles.push_back({k, n + k + 1, n + k});
     }
     net.Parts = {side, Disc({middle, -r}, r, 1, angles, false), Disc({middle, h + r}, r, -1, angles, true)};
-    net.Cuts.push_back({{0, 0}, {0, 0}, 1, {Point2{width, 0}, Point2{width, h}}, {Point2{0, h}, Point2{0, 0}}});
+    net.Cuts.push_back({{0, n - 1}, {0, 2 * n - 1}, 1, {Point2{width, 0}, Point2{width, h}}, {Point2{0, h}, Point2{0, 0}}});
     net.Layout = "cylinder";
 }
 
@@ -152,7 +152,9 @@ void ConeOrFrustum(SolidNet& net, const std::vector<double>& angles) {
     const Point2 rightOuter{outer * std::sin(half), -outer * std::cos(half)};
     const Point2 rightInner{inner * std::sin(half), -inner * std::cos(half)};
     const Point2 leftOuter{-rightOuter.x, rightOuter.y}, leftInner{-rightInner.x, rightInner.y};
-    net.Cuts.push_back({{0, 0}, {0, 0}, 1, {rightOuter, rightInner}, {leftInner, leftOuter}});
+    const int n = int(angles.size());
+    const NetEdge right{0, frustum ? n - 1 : n}, left{0, frustum ? 2 * n - 1 : 0};
+    net.Cuts.push_back({right, left, 1, {rightOuter, rightInner}, {leftInner, leftOuter}});
     net.Layout = frustum ? "cone frustum" : "cone";
 }
 

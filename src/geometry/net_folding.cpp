@@ -5,6 +5,9 @@
 #include <deque>
 #include <numbers>
 
+#include "scene/mesh_lifecycle.hpp"
+#include "scene/scene_store.hpp"
+
 namespace quarn {
 namespace {
 
@@ -207,6 +210,28 @@ SolidMesh FoldNet(const SolidNet& net, double t) {
     };
     for (const NetFace& f : net.Faces) addCover(f.Cover);
     for (const NetPart& p : net.Parts) addCover(p.Cover);
+    return mesh;
+}
+
+Index StoreFoldedNet(const SolidMesh& folded) {
+    const std::size_t faces = 2 * folded.Triangles.size();
+    if (folded.Points.size() > kTableCapacity || faces > kTableCapacity) return CreateMesh(kTableCapacity + 1, 1);
+    const Index mesh = CreateMesh(int(folded.Points.size()), int(faces));
+    if (mesh == 0) return 0;
+    SceneStore& s = Scene();
+    const MeshRecord& m = s.Meshes[mesh];
+    for (std::size_t k = 0; k < folded.Points.size(); ++k) {
+        const Point3& p = folded.Points[k];
+        s.Vertices[m.FirstVertex + int(k)] = {StoreFloat(p.x), StoreFloat(p.y), StoreFloat(p.z)};
+    }
+    int f = m.FirstFace;
+    for (const auto& t : folded.Triangles)
+        for (const bool front : {true, false}) {
+            FaceRecord& face = s.Faces[f++];
+            face.VertexA = CheckedAdd16(m.FirstVertex, t[0]);
+            face.VertexB = CheckedAdd16(m.FirstVertex, front ? t[1] : t[2]);
+            face.VertexC = CheckedAdd16(m.FirstVertex, front ? t[2] : t[1]);
+        }
     return mesh;
 }
 

@@ -6,11 +6,16 @@
 // and a sphere's gores bend onto spheres of radius r/t.
 
 #include "geometry/solid_net.hpp"
+#include "platform/numeric.hpp"
 
 namespace quarn {
 
 // The triangles of every face and part, moved to their folded place.
 SolidMesh FoldNet(const SolidNet& net, double t);
+
+// The folded net as a new mesh of the scene store, each triangle also wound the other way so that its
+// inside shows while it is open; 0 after an engine error (the tables would overflow). Not coloured.
+Index StoreFoldedNet(const SolidMesh& folded);
 
 // The net's points at t in the order of its faces' or parts' Cover points.
 std::vector<Point3> FoldNetPoints(const SolidNet& net, double t);

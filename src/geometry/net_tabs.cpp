@@ -64,32 +64,36 @@ void AddGlueTabs(SolidNet& net) {
     for (const NetPart& p : net.Parts) obstacles.Covers.push_back(&p.Cover);
     const Box2 box = NetBounds(net);
     obstacles.Tolerance = 1e-7 * std::max(std::hypot(box.Width(), box.Height()), 1e-9);
-    const double height = net.Kind == NetKind::Polyhedral ? 0.2 * MedianEdge(net) : 0.12 * net.Frame.Solid.A;
-    auto place = [&](const std::vector<Point2>& tab, int number) {
+    const double height = net.Kind == NetKind::Polyhedral ? 0.15 * MedianEdge(net) : 0.12 * net.Frame.Solid.A;
+    const bool developed = net.Kind == NetKind::Developed;
+    auto place = [&](const std::vector<Point2>& tab, int number, const NetEdge& on, int edges) {
         obstacles.Tabs.push_back(AsCover(tab));
-        net.Tabs.push_back({tab, number, Middle(tab)});
+        net.Tabs.push_back({tab, developed ? -1 : on.Face, developed ? on.Face : -1, on.Edge, edges, number, Middle(tab)});
     };
     for (const NetCut& cut : net.Cuts) {
         // Either side, kept back from the corners and smaller, until one is clear; the smallest on the
         // first side if none is.
         std::vector<Point2> chosen;
+        NetEdge on = cut.A;
         for (double h = height; chosen.empty() && h > height / 10; h /= 2)
             for (const double inset : {0.0, 0.15})
-                for (const auto& side : {cut.EdgeA, cut.EdgeB}) {
+                for (const bool first : {true, false}) {
+                    const auto& side = first ? cut.EdgeA : cut.EdgeB;
                     std::vector<Point2> tab = Trapezoid(side[0], side[1], h, inset);
-                    if (chosen.empty() && obstacles.Clear(tab)) chosen = tab;
+                    if (chosen.empty() && obstacles.Clear(tab)) chosen = tab, on = first ? cut.A : cut.B;
                 }
         if (chosen.empty()) chosen = Trapezoid(cut.EdgeA[0], cut.EdgeA[1], height / 20, 0.25);
-        place(chosen, cut.Number);
+        place(chosen, cut.Number, on, 1);
     }
     // Small tabs round each disc, each on a run of rim points, with gaps between them.
-    for (const NetPart& part : net.Parts) {
+    for (std::size_t p = 0; p < net.Parts.size(); ++p) {
+        const NetPart& part = net.Parts[p];
         if (part.Shape != PartShape::Disc) continue;
         const int n = int(part.Outline.size());
         const int per = std::max(1, int(std::round(n * height * 2.5 / (2 * std::numbers::pi * part.Radius))));
         for (int k = 0; k + per <= n; k += per + (per > 1 ? 1 : 0)) {
             std::vector<Point2> tab = Trapezoid(part.Outline[k], part.Outline[(k + per) % n], height * 0.6);
-            if (obstacles.Clear(tab, &part.Cover)) place(tab, 0);
+            if (obstacles.Clear(tab, &part.Cover)) place(tab, 0, {int(p), k}, per);
         }
     }
 }

@@ -60,7 +60,7 @@ struct NetFold {
 
 // Two outline edges (or arcs) that meet in the solid: cut apart, glued together again.
 struct NetCut {
-    NetEdge A, B;  // for developed nets Face is the part and Edge unused
+    NetEdge A, B;  // for developed nets Face is the part
     int Number = 0;  // 1, 2, ...: the same number is written on both
     std::array<Point2, 2> EdgeA{}, EdgeB{};  // the two sides in the net, each from start to end
 };
@@ -80,7 +80,10 @@ struct NetPart {
 
 // A glue tab on one side of a cut, outside the face it belongs to.
 struct NetTab {
-    std::vector<Point2> Outline;
+    std::vector<Point2> Outline;  // foot, out, out, foot: the foot runs along the edge it is glued from
+    // The outline edges its foot lies on: Edges edges from Edge of a face (or a part).
+    int Face = -1, Part = -1;
+    int Edge = 0, Edges = 1;
     int Number = 0;  // the cut's number; 0 for the small tabs round a disc's rim
     Point2 Label;    // where its number is written
 };
