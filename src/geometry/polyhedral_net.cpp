@@ -24,22 +24,42 @@ void MoveToOrigin(std::vector<NetFace>& faces) {
     MoveFaces(faces, 0, {-box.MinX, -box.MinY});
 }
 
-// The turn that gives the smallest box with one outline edge along x (of two equal boxes, the one
-// wider than tall), and the box's area.
+// The convex hull of every corner of the net, counter-clockwise (monotone chain).
+std::vector<Point2> ConvexHull(const std::vector<NetFace>& faces) {
+    std::vector<Point2> points;
+    for (const NetFace& f : faces) points.insert(points.end(), f.Outline.begin(), f.Outline.end());
+    std::sort(points.begin(), points.end(), [](const Point2& a, const Point2& b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+    if (points.size() < 3) return points;
+    std::vector<Point2> hull(2 * points.size());
+    std::size_t k = 0;
+    auto push = [&](const Point2& p, std::size_t floor) {
+        while (k >= floor && CrossProduct2(hull[k - 1] - hull[k - 2], p - hull[k - 2]) <= 0) --k;
+        hull[k++] = p;
+    };
+    for (std::size_t i = 0; i < points.size(); ++i) push(points[i], 2);
+    const std::size_t lower = k + 1;
+    for (std::size_t i = points.size() - 1; i-- > 0;) push(points[i], lower);
+    --k;  // the first point again
+    hull.resize(k);
+    return hull;
+}
+
+// The turn that gives the smallest box (of two equal boxes, the one wider than tall), and the box's
+// area. The smallest box has a side along an edge of the hull.
 std::pair<double, double> MostCompactTurn(const std::vector<NetFace>& faces) {
+    const std::vector<Point2> hull = ConvexHull(faces);
     double bestAngle = 0, bestArea = INFINITY, bestWidth = 0;
-    for (const NetFace& f : faces)
-        for (std::size_t e = 0; e < f.Outline.size(); ++e) {
-            const double angle = -EdgeAngle(f, int(e));
-            const double c = std::cos(angle), s = std::sin(angle);
-            Box2 box;
-            for (const NetFace& g : faces)
-                for (const Point2& p : g.Outline) box.Add(Point2{c * p.x - s * p.y, s * p.x + c * p.y});
-            const double area = box.Width() * box.Height();
-            const double width = box.Width() - box.Height();
-            if (area < bestArea * (1 - 1e-9) || (area < bestArea * (1 + 1e-9) && width > bestWidth + 1e-9))
-                bestAngle = angle, bestArea = area, bestWidth = width;
-        }
+    for (std::size_t e = 0; e < hull.size(); ++e) {
+        const Point2 d = hull[(e + 1) % hull.size()] - hull[e];
+        const double angle = -std::atan2(d.y, d.x);
+        const double c = std::cos(angle), s = std::sin(angle);
+        Box2 box;
+        for (const Point2& p : hull) box.Add(Point2{c * p.x - s * p.y, s * p.x + c * p.y});
+        const double area = box.Width() * box.Height();
+        const double width = box.Width() - box.Height();
+        if (area < bestArea * (1 - 1e-9) || (area < bestArea * (1 + 1e-9) && width > bestWidth + 1e-9))
+            bestAngle = angle, bestArea = area, bestWidth = width;
+    }
     return {bestAngle, bestArea};
 }
 
