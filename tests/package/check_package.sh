@@ -33,17 +33,18 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "no Qt among the f
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root"/usr/share/applications/*.desktop
+# Hints only remark that Education, Math and Science are each a main category.
+desktop-file-validate "$root"/usr/share/applications/*.desktop | { grep -v ': hint: ' || true; }
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.orrin.orrin.metainfo.xml" >"$work/appstream.log" ||
   { cat "$work/appstream.log"; fail "appstreamcli found faults"; }
 xmllint --noout "$root/usr/share/mime/packages/orrin.xml"
 # The MIME package builds into a database that gives *.qrn the new type.
 cp -r "$root/usr/share/mime" "$work/mime"
-update-mime-database "$work/mime"
+update-mime-database "$work/mime" >/dev/null
 grep -q '^50:application/x-orrin-model:\*\.qrn$' "$work/mime/globs2" || fail "*.qrn has no type"
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian reports errors"; }
-sed 's/^/   lintian: /' "$work/lintian.log"
+grep -v 'running with root privileges' "$work/lintian.log" | sed 's/^/   lintian: /' || true
 
 # The unpacked programs run from where they lie.
 "$root/usr/bin/orrin-render" cube -o "$work/x.png"
