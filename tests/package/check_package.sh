@@ -40,7 +40,7 @@ appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.orrin.or
 xmllint --noout "$root/usr/share/mime/packages/orrin.xml"
 # The MIME package builds into a database that gives *.qrn the new type.
 cp -r "$root/usr/share/mime" "$work/mime"
-update-mime-database "$work/mime" >/dev/null
+update-mime-database "$work/mime" >/dev/null 2>"$work/mime.log" || { cat "$work/mime.log"; fail "update-mime-database failed"; }
 grep -q '^50:application/x-orrin-model:\*\.qrn$' "$work/mime/globs2" || fail "*.qrn has no type"
 lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
   { cat "$work/lintian.log"; fail "lintian reports errors"; }
