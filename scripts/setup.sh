@@ -4,12 +4,12 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  dpkg-dev fakeroot lintian desktop-file-utils appstream libxml2-utils librsvg2-bin shared-mime-info strace
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev libpng-dev libcairo2-dev fonts-wqy-microhei
   clang libclang-rt-14-dev
   qt6-base-dev qt6-qpa-plugins
   xvfb xdotool imagemagick
-  dpkg-dev fakeroot lintian desktop-file-utils appstream libxml2-utils librsvg2-bin shared-mime-info strace
 )
 if [[ -f "$(dirname "$0")/extra-packages.txt" ]]; then
   mapfile -t extra < <(grep -v '^#' "$(dirname "$0")/extra-packages.txt" | grep -v '^$')
