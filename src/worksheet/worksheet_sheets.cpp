@@ -1,0 +1,40 @@
+#include "worksheet/worksheet_sheets.hpp"
+
+#include <algorithm>
+
+#include "drawing/textbook_request.hpp"
+
+namespace orrin {
+
+using namespace quarn;
+
+Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDocument& doc, bool polyhedral) {
+    TextbookRequest request;
+    request.ThreeViews = doc.Tab == SheetTab::ThreeViews;
+    request.View = ViewKind::Oblique;
+    request.Labels = doc.Letters;
+    request.Polyhedral = polyhedral;
+    Sheet sheet = MakeTextbookSheet(meshes, request);
+    switch (doc.Hidden) {
+        case HiddenEdges::Dashed:
+            break;
+        case HiddenEdges::Hidden:
+            std::erase_if(sheet.Paths, [](const SheetPath& p) { return p.Stroke == Pen::Hidden; });
+            break;
+        case HiddenEdges::Solid:
+            for (SheetPath& p : sheet.Paths)
+                if (p.Stroke == Pen::Hidden) p.Stroke = Pen::Visible;
+            break;
+    }
+    return sheet;
+}
+
+Sheet MakeNoteSheet(const std::string& note) {
+    Sheet sheet;
+    sheet.Texts.push_back({TextRole::Caption, note, {}, {0, 0}, {0, 1}});
+    sheet.Extent.Add(Point2{-100, -40});
+    sheet.Extent.Add(Point2{100, 40});
+    return sheet;
+}
+
+}  // namespace orrin
