@@ -43,8 +43,9 @@ PageSize WorksheetPage(SheetFormat format, int dpi) {
 }
 
 Worksheet::Worksheet() {
-    SceneStore& s = Scene();
+    ResetScene();  // the worksheet owns the program's one scene
     InitEngine();
+    SceneStore& s = Scene();
     s.CurrentCamera = CreateCamera();
     s.Cameras[s.CurrentCamera].OrthoScale = 1.0f;
     s.Cameras[s.CurrentCamera].DrawStyle = kRealisticStyle;

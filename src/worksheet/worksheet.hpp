@@ -25,7 +25,7 @@ struct HoverInfo {
 
 class Worksheet {
   public:
-    // Sets up the engine (camera, light) and places the starting solid: a cuboid.
+    // Starts the scene afresh (camera, light) and places the starting solid: a cuboid.
     Worksheet();
 
     const WorksheetDocument& Document() const { return doc_; }
