@@ -134,10 +134,7 @@ SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optiona
     CollectEdges(facts);
     MapMeshTriangles(facts, mesh);
     facts.Exact = exact;
-    if (exact) {
-        facts.Formulas = WorkIdealFormulas(*exact);
-        facts.ExactName = std::string(MeasureIdealSolid(*exact).Name);
-    }
+    if (exact) facts.Formulas = WorkIdealFormulas(*exact);
     return facts;
 }
 
@@ -150,7 +147,6 @@ std::vector<std::string> MeasureLines(const SolidFacts& facts) {
     constexpr std::size_t kMostNames = 12;  // a group longer than this is counted, not listed
     std::vector<std::string> lines;
     const SolidMeasures& m = facts.Measures;
-    if (!facts.ExactName.empty()) lines.push_back(facts.ExactName);
     lines.push_back("V = " + std::to_string(m.Solid.Vertices) + ", E = " + std::to_string(m.Solid.Edges) +
                     ", F = " + std::to_string(m.Solid.Faces));
     lines.push_back(EulerLine(m.Solid));

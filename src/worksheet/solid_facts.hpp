@@ -38,7 +38,6 @@ struct SolidFacts {
     std::vector<std::string> CornerLetter;  // per welded vertex, empty when unnamed
     std::optional<quarn::IdealSolid> Exact;
     quarn::WorkedFormulas Formulas;  // of Exact
-    std::string ExactName;
 };
 
 SolidFacts StudySolid(const quarn::SolidMesh& mesh, bool polyhedral, const std::optional<quarn::IdealSolid>& exact);

@@ -281,7 +281,9 @@ const Sheet& Worksheet::CurrentSheet() {
 
 std::vector<std::string> Worksheet::MeasureLines() const {
     if (!placed_.Built) return {};
-    return orrin::MeasureLines(facts_);
+    std::vector<std::string> lines = orrin::MeasureLines(facts_);
+    lines.insert(lines.begin(), placed_.Title);
+    return lines;
 }
 
 bool Worksheet::Export(const std::string& path, int dpi) {

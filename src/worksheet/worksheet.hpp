@@ -65,7 +65,7 @@ class Worksheet {
     // Why the tab has nothing to show ("not available yet", "no net"), or empty.
     std::string SheetNote(SheetTab tab) const;
 
-    // The measures panel's lines.
+    // The measures panel's lines, under the solid's title.
     std::vector<std::string> MeasureLines() const;
 
     // Writes the current sheet: the format from the name's extension; dpi for a PNG. Returns false

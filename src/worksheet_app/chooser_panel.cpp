@@ -97,6 +97,14 @@ void ChooserPanel::BuildParameterRows() {
         connect(box, &QDoubleSpinBox::valueChanged, this, [this, key](double v) { ParameterEdited(key, v); });
         connect(slider, &QSlider::valueChanged, this, [this, key, scale](int v) { ParameterEdited(key, v / scale); });
     }
+    // Tab goes from the family through each box and its slider to the presets.
+    QWidget* previous = families_;
+    for (const Row& row : rows_) {
+        setTabOrder(previous, row.Box);
+        setTabOrder(row.Box, row.Slider);
+        previous = row.Slider;
+    }
+    setTabOrder(previous, presets_);
 }
 
 void ChooserPanel::ParameterEdited(const QString& key, double value) {

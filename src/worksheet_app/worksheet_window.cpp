@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSplitter>
@@ -87,7 +88,9 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     connect(chooser_, &ChooserPanel::OpenRequested, this, &WorksheetWindow::AskOpen);
     connect(view_, &SolidView::HoverChanged, this, [this](const QString& text) { hover_->setText(text); });
     connect(view_, &SolidView::ViewChanged, this, [this] { view_->Refresh(); });
-    resize(1200, 640);
+    // Wide enough for the three parts side by side, within the screen.
+    const QSize room = screen() != nullptr ? screen()->availableSize() : QSize(1280, 800);
+    resize(qMin(1200, room.width() - 40), qMin(680, room.height() - 60));
     Refresh();
 }
 
@@ -112,6 +115,7 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     layout->addLayout(common);
 
     options_ = new QStackedWidget(area);
+    options_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     options_->addWidget(new QWidget(options_));  // the oblique drawing: the common options only
     options_->addWidget(new QWidget(options_));  // the three views
     auto* net = new QWidget(options_);
@@ -128,19 +132,21 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     netLayout->addWidget(netTabs_);
     options_->addWidget(net);
     auto* section = new QWidget(options_);
-    auto* sectionLayout = new QFormLayout(section);
-    auto* pointRow = new QHBoxLayout;
+    // One row, so that the options take no more height than the other tabs' do.
+    auto* sectionLayout = new QHBoxLayout(section);
+    sectionLayout->addWidget(new QLabel(tr("Through"), section));
     for (QComboBox*& point : points_) {
         point = new QComboBox(section);
-        pointRow->addWidget(point);
+        sectionLayout->addWidget(point);
     }
-    sectionLayout->addRow(tr("Through"), pointRow);
+    sectionLayout->addWidget(new QLabel(tr("Offset"), section));
     offset_ = new QSlider(Qt::Horizontal, section);
     offset_->setRange(-100, 100);
-    sectionLayout->addRow(tr("Offset"), offset_);
+    sectionLayout->addWidget(offset_, 1);
+    sectionLayout->addWidget(new QLabel(tr("Tilt"), section));
     tilt_ = new QSlider(Qt::Horizontal, section);
     tilt_->setRange(-60, 60);
-    sectionLayout->addRow(tr("Tilt"), tilt_);
+    sectionLayout->addWidget(tilt_, 1);
     options_->addWidget(section);
     layout->addWidget(options_);
 

@@ -16,7 +16,18 @@ message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$prog
 start_xvfb "$shots"
 export LANG=zh_CN.UTF-8 LANGUAGE=zh_CN
 start_program "$shots/worksheet.log" "$program"
-find_window '^立体图形 · 教学图纸$'
+# The window's title reaches X only intact as _NET_WM_NAME, which xdotool reads by window, not by search.
+title="立体图形 · 教学图纸"
+window=
+for _ in $(seq 200); do
+  for candidate in $(xdotool search --classname '^orrin-worksheet$' 2>/dev/null); do
+    [[ $(xdotool getwindowname "$candidate" 2>/dev/null) == "$title" ]] && window=$candidate
+  done
+  [[ -n $window ]] && break
+  sleep 0.1
+done
+[[ -n $window ]] || fail "no window titled $title"
+eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
 shot() { sleep 0.6; import -window root "$shots/$1.png"; }
@@ -36,13 +47,16 @@ shot cube
 xdotool key ctrl+3            # 展开图
 shot net
 folded=0
-if (($(changed cube net 60 100) > 200)); then
+(($(changed cube net 60 100) > 200)) || fail "the 展开图 tab shows the same sheet as the 直观图"
+# With nets built in, the 3D view shows the net (flat at fold 0) as soon as its tab is up.
+if (($(changed cube net 25 58) > 500)); then
   xdotool key alt+d End       # the fold slider to its end: the net folds up into the cube
   shot folded
-  (($(changed net folded 25 100) > 500)) && folded=1
+  (($(changed net folded 25 58) > 500)) || fail "moving the fold slider left the 3D view as it was"
+  folded=1
 fi
 if ((folded == 0)); then
-  xdotool key ctrl+1 alt+s Home   # 直观图 of the cuboid family
+  xdotool key ctrl+1 alt+s Down Home   # 直观图 of the cuboid family (a prism on the way)
   shot cuboid
   xdotool key Tab Tab Page_Up Page_Up   # the first size's slider, moved by two pages
   shot folded
