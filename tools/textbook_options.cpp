@@ -20,6 +20,15 @@ bool ParseTextbookOption(const std::string& arg, const std::function<const std::
         options.enabled = true;
     else if (arg == "--labels")
         options.labels = true;
+    else if (arg == "--no-aux")
+        options.noAux = true;
+    else if (arg == "--as-built")
+        options.asBuilt = true;
+    else if (arg == "--lang") {
+        options.lang = value();
+        if (options.lang != "zh" && options.lang != "en")
+            throw UsageError("--lang must be zh or en, not '" + options.lang + "'");
+    }
     else if (arg == "--view") {
         options.view = value();
         if (std::find(kViews.begin(), kViews.end(), options.view) == kViews.end())
@@ -31,8 +40,8 @@ bool ParseTextbookOption(const std::string& arg, const std::function<const std::
 
 void CheckTextbookOptions(const TextbookOptions& options, const std::string& output) {
     if (!options.enabled) {
-        if (!options.view.empty() || options.labels)
-            throw UsageError("--view and --labels go with --textbook");
+        if (!options.view.empty() || options.labels || !options.lang.empty() || options.noAux || options.asBuilt)
+            throw UsageError("--view, --labels, --lang, --no-aux and --as-built go with --textbook");
         return;
     }
     if (output.empty()) throw UsageError("--textbook needs -o FILE.svg, FILE.pdf, FILE.png or FILE.tex");
@@ -47,6 +56,13 @@ Textbook drawings (black lines on white, hidden edges dashed):
   --view V         oblique (depth at 45 degrees, halved), front, side (from the left), top, or three
                    (front, side and top views on one sheet); default: the camera's view as set by
                    --yaw, --pitch, --distance and --ortho
-  --labels         letters A, B, C, ... at the vertices of a polyhedron (A1, B1, ... on a prism's top))";
+  --labels         letters A, B, C, ... at the vertices of a polyhedron (A1, B1, ... on a prism's top),
+                   O and O1 at the centres of a round solid's bases, S at a cone's apex, A and B at
+                   the ends of the diameter across the front
+  --lang L         the three views' captions in zh (主视图, 左视图, 俯视图; the default) or en
+  --no-aux         leave out the aids drawn by default: a round solid's axis, a pyramid's height,
+                   base centres, and the centre lines of the three views
+  --as-built       the mesh as it is: every facet of a round solid, the orientation it was built in,
+                   no captions or aids (the drawings of earlier versions, unchanged))";
 
 }  // namespace orrin

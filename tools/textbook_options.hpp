@@ -1,5 +1,6 @@
 #pragma once
-// The command-line options of textbook drawings: --textbook, --view and --labels.
+// The command-line options of textbook drawings: --textbook, --view, --labels, --lang, --no-aux and
+// --as-built.
 
 #include <functional>
 #include <string>
@@ -9,7 +10,10 @@ namespace orrin {
 struct TextbookOptions {
     bool enabled = false;  // --textbook: draw a line drawing instead of a frame
     std::string view;      // oblique, front, side, top or three; empty: the camera's orbit view
-    bool labels = false;   // letters at the vertices of polyhedra
+    bool labels = false;   // letters at the vertices of polyhedra and the centres of round solids
+    std::string lang;      // of the views' captions: zh or en; empty: zh
+    bool noAux = false;    // leave out axes, heights, centres and centre lines
+    bool asBuilt = false;  // the mesh's own facets in the orientation it has, without captions or aids
 };
 
 // Takes the argument when it is a textbook option; value() reads the option's value.

@@ -3,6 +3,7 @@
 #include "drawing/sheet_writer.hpp"
 #include "drawing/textbook_request.hpp"
 #include "scene/scene.hpp"
+#include "solids/solid_menu.hpp"
 
 namespace orrin {
 namespace {
@@ -33,6 +34,12 @@ void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid
     if (request.View == ViewKind::Orbit && !request.ThreeViews) request.OrbitView = OrbitView(options);
     request.Labels = options.textbook.labels;
     request.Polyhedral = solid.Polyhedral;
+    request.AsBuilt = options.textbook.asBuilt;
+    request.Auxiliary = !options.textbook.noAux;
+    request.Language = options.textbook.lang == "en" ? CaptionLanguage::English : CaptionLanguage::Chinese;
+    // The geodesic sphere is shown as the polyhedron it is, not as the sphere it comes near.
+    const SolidMenuEntry* geodesic = FindSolidMenuEntry("geodesic-sphere");
+    if (!(geodesic && solid.MenuIndex == geodesic->Index)) request.Exact = solid.Exact;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     WriteSheetFile(MakeTextbookSheet(meshes, request), options.outputPng, options.width, options.height);
 }

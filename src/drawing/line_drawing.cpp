@@ -181,10 +181,14 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
     runs = std::move(kept);
 }
 
-void NameCorners(const DrawingContext& ctx, int m, std::vector<VertexLabel>& labels) {
+void NameCorners(const DrawingContext& ctx, int m, double letterTurn, std::vector<VertexLabel>& labels) {
     const PreparedMesh& mesh = ctx.Meshes[m];
-    const std::vector<CornerName> names =
-        NamePolyhedronCorners(mesh.Topology, MergeCoplanarFaces(mesh.Topology), mesh.Kinds);
+    MeshTopology named = mesh.Topology;
+    if (letterTurn != 0) {
+        const double c = std::cos(letterTurn), s = std::sin(letterTurn);
+        for (Point3& p : named.Points) p = {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
+    }
+    const std::vector<CornerName> names = NamePolyhedronCorners(named, MergeCoplanarFaces(mesh.Topology), mesh.Kinds);
     Point2 middle;
     int count = 0;
     for (const CornerName& n : names)
@@ -259,7 +263,7 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DropHiddenUnderVisible(drawing.Runs, kCoincidenceTolerance * extent);
     drawing.Lines = ChainRuns(drawing.Runs);
     if (options.Labels) {
-        for (int m = 0; m < int(ctx.Meshes.size()); ++m) NameCorners(ctx, m, drawing.Labels);
+        for (int m = 0; m < int(ctx.Meshes.size()); ++m) NameCorners(ctx, m, options.LetterTurn, drawing.Labels);
         PlaceLabelsBesideLines(drawing.Labels, drawing.Runs, kCoincidenceTolerance * extent);
     }
     return drawing;

@@ -15,6 +15,9 @@ namespace quarn {
 struct DrawingOptions {
     double FeatureAngleDegrees = kDefaultFeatureAngleDegrees;
     bool Labels = false;
+    // The corners take the letters they had before the solid was turned by this angle (radians, from
+    // +x towards +z) about the vertical: a solid turned for the drawing keeps its names.
+    double LetterTurn = 0;
 };
 
 // A visible or hidden piece of one edge.

@@ -118,6 +118,16 @@ void Worksheet::SetLetters(bool on) {
     SheetChanged();
 }
 
+void Worksheet::SetAuxiliary(bool on) {
+    doc_.Auxiliary = on;
+    SheetChanged();
+}
+
+void Worksheet::SetEnglishCaptions(bool on) {
+    doc_.EnglishCaptions = on;
+    SheetChanged();
+}
+
 void Worksheet::SetHiddenEdges(HiddenEdges hidden) {
     doc_.Hidden = hidden;
     SheetChanged();
@@ -268,7 +278,7 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     WorksheetDocument doc = doc_;
     doc.Tab = tab;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
-    return MakeTextbookTabSheet(meshes, doc, placed_.Polyhedral);
+    return MakeTextbookTabSheet(meshes, doc, placed_);
 }
 
 const Sheet& Worksheet::CurrentSheet() {

@@ -43,6 +43,8 @@ class Worksheet {
     void SetTab(SheetTab tab);
     void SetLetters(bool on);
     void SetHiddenEdges(HiddenEdges hidden);
+    void SetAuxiliary(bool on);
+    void SetEnglishCaptions(bool on);
     void SetFold(double fold);      // held within 0..1
     void SetNetTabs(bool on);
     void SetSectionPoints(const std::array<std::string, 3>& points);

@@ -36,6 +36,8 @@ struct WorksheetDocument {
     SheetTab Tab = SheetTab::Oblique;
     bool Letters = true;
     HiddenEdges Hidden = HiddenEdges::Dashed;
+    bool Auxiliary = true;         // axes, heights, centres and centre lines
+    bool EnglishCaptions = false;  // the three views' captions in English instead of Chinese
     double Fold = 0;  // 0 flat net .. 1 folded solid
     bool NetTabs = true;
     SectionPlane Section;

@@ -8,12 +8,15 @@ namespace orrin {
 
 using namespace quarn;
 
-Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDocument& doc, bool polyhedral) {
+Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDocument& doc, const PlacedSolid& placed) {
     TextbookRequest request;
     request.ThreeViews = doc.Tab == SheetTab::ThreeViews;
     request.View = ViewKind::Oblique;
     request.Labels = doc.Letters;
-    request.Polyhedral = polyhedral;
+    request.Polyhedral = placed.Polyhedral;
+    request.Exact = placed.Exact;  // round solids drawn from the exact solid, regular ones turned as taught
+    request.Auxiliary = doc.Auxiliary;
+    request.Language = doc.EnglishCaptions ? CaptionLanguage::English : CaptionLanguage::Chinese;
     Sheet sheet = MakeTextbookSheet(meshes, request);
     switch (doc.Hidden) {
         case HiddenEdges::Dashed:

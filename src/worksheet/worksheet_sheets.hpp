@@ -14,7 +14,7 @@ namespace orrin {
 // The textbook sheet of the tab (oblique or three views) for the meshes, as orrin-render draws it
 // for the same choices; then hidden edges left out or drawn solid when the document asks for it.
 quarn::Sheet MakeTextbookTabSheet(std::span<const quarn::SolidMesh> meshes, const WorksheetDocument& doc,
-                                  bool polyhedral);
+                                  const PlacedSolid& placed);
 
 // A sheet that holds nothing but a centred note: what a tab says when it has nothing to draw.
 quarn::Sheet MakeNoteSheet(const std::string& note);

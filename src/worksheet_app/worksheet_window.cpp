@@ -55,6 +55,7 @@ bool IsModelPath(const QString& path) {
 
 WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(tr("Orrin Worksheets"));
+    worksheet_.SetEnglishCaptions(!WorksheetSpeaksChinese());
     setAcceptDrops(true);
 
     auto* left = new QWidget(this);
@@ -109,7 +110,10 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     letters_->setChecked(worksheet_.Document().Letters);
     hidden_ = new QComboBox(area);
     hidden_->addItems({tr("Hidden edges dashed"), tr("Hidden edges left out"), tr("Hidden edges drawn solid")});
+    auxiliary_ = new QCheckBox(tr("Auxiliary lines"), area);
+    auxiliary_->setChecked(worksheet_.Document().Auxiliary);
     common->addWidget(letters_);
+    common->addWidget(auxiliary_);
     common->addWidget(hidden_);
     common->addStretch(1);
     layout->addLayout(common);
@@ -162,6 +166,10 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     });
     connect(letters_, &QCheckBox::toggled, this, [this](bool on) {
         worksheet_.SetLetters(on);
+        Refresh();
+    });
+    connect(auxiliary_, &QCheckBox::toggled, this, [this](bool on) {
+        worksheet_.SetAuxiliary(on);
         Refresh();
     });
     connect(hidden_, &QComboBox::currentIndexChanged, this, [this](int item) {

@@ -68,6 +68,7 @@ class WorksheetWindow : public QMainWindow {
     QTabBar* tabs_ = nullptr;
     QStackedWidget* options_ = nullptr;
     QCheckBox* letters_ = nullptr;
+    QCheckBox* auxiliary_ = nullptr;
     QComboBox* hidden_ = nullptr;
     QSlider* fold_ = nullptr;
     QCheckBox* netTabs_ = nullptr;

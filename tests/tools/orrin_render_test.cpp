@@ -192,6 +192,29 @@ TEST(OrrinRenderTest, TextbookDrawingsGoToVectorFilesAndPictures) {
     EXPECT_EQ(CountOf(unwritable.err, "\n"), 1) << unwritable.err;
 }
 
+TEST(OrrinRenderTest, ThreeViewSheetsCarryTheirCaptionsAsText) {
+    if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+    const struct {
+        std::vector<std::string> flags;
+        std::vector<std::string> captions;
+    } runs[] = {{{}, {"主视图", "左视图", "俯视图"}},
+                {{"--lang", "en"}, {"front view", "side view", "top view"}},
+                {{"--as-built"}, {}}};
+    for (const auto& run : runs) {
+        const std::string pdf = OutputPath("three-views" + std::to_string(run.flags.size()) + ".pdf");
+        std::vector<std::string> args{"hexagonal-prism", "--textbook", "--view", "three", "-o", pdf};
+        args.insert(args.end(), run.flags.begin(), run.flags.end());
+        const RunResult r = RunProgram(args);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        ASSERT_EQ(std::system(("pdftotext " + Quote(pdf) + " " + Quote(pdf + ".txt")).c_str()), 0);
+        const std::string text = ReadFile(pdf + ".txt");
+        for (const std::string& caption : run.captions) EXPECT_NE(text.find(caption), std::string::npos) << caption;
+        if (run.captions.empty()) {
+            EXPECT_EQ(text.find_first_not_of(" \n\f"), std::string::npos) << text;
+        }
+    }
+}
+
 TEST(OrrinRenderTest, InfoGivesEachMeshItsMeasures) {
     const RunResult cone = RunProgram({"cone", "--info"});
     ASSERT_EQ(cone.exitCode, 0) << cone.err;

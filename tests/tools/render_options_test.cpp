@@ -47,6 +47,9 @@ TEST(RenderOptionsTest, DefaultsAndEveryOption) {
     EXPECT_TRUE(drawing.textbook.enabled && drawing.textbook.labels);
     EXPECT_EQ(drawing.textbook.view, "three");
     EXPECT_TRUE(Parse({"cone", "--textbook", "-o", "c.svg"}).textbook.view.empty());
+    const RenderOptions asBuilt = Parse({"cone", "--textbook", "--as-built", "--no-aux", "--lang", "en", "-o", "c.svg"});
+    EXPECT_TRUE(asBuilt.textbook.asBuilt && asBuilt.textbook.noAux);
+    EXPECT_EQ(asBuilt.textbook.lang, "en");
 }
 
 TEST(RenderOptionsTest, BadCommandLinesSayWhatIsWrong) {
@@ -70,6 +73,9 @@ TEST(RenderOptionsTest, BadCommandLinesSayWhatIsWrong) {
         {"cube", "--view", "top", "-o", "x.png"},  // views and letters belong to drawings
         {"cube", "--labels", "--info"},
         {"cube", "--textbook", "--view", "back", "-o", "x.svg"},
+        {"cube", "--textbook", "--lang", "fr", "-o", "x.svg"},
+        {"cube", "--as-built", "-o", "x.png"},  // so are the teacher's choices
+        {"cube", "--no-aux", "-o", "x.png"},
     };
     for (const auto& args : bad) EXPECT_THROW(Parse(args), UsageError) << testing::PrintToString(args);
 }

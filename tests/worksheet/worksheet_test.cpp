@@ -112,6 +112,12 @@ TEST_F(WorksheetTest, ExportsAreTheDrawingsOrrinRenderMakes) {
          [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Frustum); }},
         {"cylinder:r=30,h=60", SheetTab::Oblique, true, [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Cylinder); }},
         {"pyramid:n=4,r=40,h=60", SheetTab::Oblique, true, [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Pyramid); }},
+        {"cone", SheetTab::ThreeViews, false,
+         [](Worksheet& w) {
+             w.ChoosePreset(4);
+             w.SetAuxiliary(false);
+             w.SetEnglishCaptions(true);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source);
@@ -125,6 +131,8 @@ TEST_F(WorksheetTest, ExportsAreTheDrawingsOrrinRenderMakes) {
             std::vector<std::string> args{c.source, "--textbook", "--view", c.tab == SheetTab::ThreeViews ? "three" : "oblique",
                                           "-o", Path(std::string("render") + extension), "--size", "842x595"};
             if (c.letters) args.push_back("--labels");
+            if (!sheet->Document().Auxiliary) args.push_back("--no-aux");
+            if (sheet->Document().EnglishCaptions) args.insert(args.end(), {"--lang", "en"});
             const RenderOptions options = ParseRenderOptions(args);
             WriteTextbookDrawing(options, LoadSource(options));
             EXPECT_EQ(ReadBytes(ours), ReadBytes(Path(std::string("render") + extension))) << extension;

@@ -57,6 +57,10 @@
         <translation>Section</translation>
     </message>
     <message>
+        <source>Auxiliary lines</source>
+        <translation>Auxiliary lines</translation>
+    </message>
+    <message>
         <location filename="../worksheet_window.cpp" line="105"/>
         <source>Letters</source>
         <translation>Letters</translation>

@@ -57,6 +57,10 @@
         <translation>截面</translation>
     </message>
     <message>
+        <source>Auxiliary lines</source>
+        <translation>辅助线</translation>
+    </message>
+    <message>
         <location filename="../worksheet_window.cpp" line="105"/>
         <source>Letters</source>
         <translation>字母</translation>
