@@ -19,7 +19,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 constexpr std::int32_t kViewBackColor = 245 + 245 * 256 + 240 * 65536;
-constexpr std::int32_t kOutlineColor = 0 + 140 * 256 + 255 * 65536;  // orange
+constexpr std::int32_t kOutlineColor = 0 + 140 * 256 + 255 * 65536;  // a clear blue
 constexpr double kEdgeReach = 5;  // pixels from an edge's line that count as pointing at it
 constexpr double kTurnPerPixel = 0.01;
 constexpr int kRealisticStyle = kStyleFlatShaded;

@@ -12,7 +12,8 @@ Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDoc
     TextbookRequest request;
     request.ThreeViews = doc.Tab == SheetTab::ThreeViews;
     request.View = ViewKind::Oblique;
-    request.Labels = doc.Letters;
+    // The three views are not lettered: their corners lie on top of each other.
+    request.Labels = doc.Letters && !request.ThreeViews;
     request.Polyhedral = placed.Polyhedral;
     request.Exact = placed.Exact;  // round solids drawn from the exact solid, regular ones turned as taught
     request.Auxiliary = doc.Auxiliary;
