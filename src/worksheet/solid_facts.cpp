@@ -138,6 +138,22 @@ SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optiona
     return facts;
 }
 
+std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {
+    std::vector<PointChoice> choices;
+    for (const std::string& letter : facts.CornerLetter)
+        if (!letter.empty()) choices.push_back({letter, letter});
+    std::sort(choices.begin(), choices.end(), [](const PointChoice& a, const PointChoice& b) {
+        return std::make_pair(a.Text.substr(1), a.Text[0]) < std::make_pair(b.Text.substr(1), b.Text[0]);
+    });
+    for (const EdgeFact& edge : facts.EdgeList) {
+        const std::string& a = facts.CornerLetter[edge.A];
+        const std::string& b = facts.CornerLetter[edge.B];
+        if (a.empty() || b.empty()) continue;
+        choices.push_back({"mid(" + a + "," + b + ")", edge.Name + "中点"});
+    }
+    return choices;
+}
+
 std::string EulerLine(const ElementCounts& c) {
     return "V − E + F = " + std::to_string(c.Vertices) + " − " + std::to_string(c.Edges) + " + " +
            std::to_string(c.Faces) + " = " + std::to_string(c.Vertices - c.Edges + c.Faces);

@@ -42,6 +42,14 @@ struct SolidFacts {
 
 SolidFacts StudySolid(const quarn::SolidMesh& mesh, bool polyhedral, const std::optional<quarn::IdealSolid>& exact);
 
+// A point a section plane may pass through: a corner ("A") or an edge's midpoint ("mid(A,B)",
+// shown as "AB中点"), corners first in letter order.
+struct PointChoice {
+    std::string Text;     // as the plane is written
+    std::string Caption;  // as the list shows it
+};
+std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts);
+
 // "V − E + F = 8 − 12 + 6 = 2"
 std::string EulerLine(const quarn::ElementCounts& counts);
 

@@ -23,7 +23,7 @@ struct OrbitView {
 
 // The section plane: through three named points (corner letters or edge midpoints "AB中点"), or the
 // plane across the middle of the solid moved by an offset along its height and tilted.
-struct SectionPlane {
+struct SectionChoice {
     bool ThroughPoints = true;
     std::array<std::string, 3> Points{"A", "C", "B1"};
     double Offset = 0;  // -1 .. 1 of half the solid's height
@@ -40,7 +40,7 @@ struct WorksheetDocument {
     bool EnglishCaptions = false;  // the three views' captions in English instead of Chinese
     double Fold = 0;  // 0 flat net .. 1 folded solid
     bool NetTabs = true;
-    SectionPlane Section;
+    SectionChoice Section;
 };
 
 }  // namespace orrin

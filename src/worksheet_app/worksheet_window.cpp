@@ -186,8 +186,9 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     });
     for (QComboBox* point : points_) {
         connect(point, &QComboBox::activated, this, [this] {
-            worksheet_.SetSectionPoints({points_[0]->currentText().toStdString(), points_[1]->currentText().toStdString(),
-                                         points_[2]->currentText().toStdString()});
+            worksheet_.SetSectionPoints({points_[0]->currentData().toString().toStdString(),
+                                         points_[1]->currentData().toString().toStdString(),
+                                         points_[2]->currentData().toString().toStdString()});
             Refresh();
         });
     }
@@ -224,19 +225,14 @@ void WorksheetWindow::CreateActions() {
 }
 
 void WorksheetWindow::FillSectionPoints() {
-    QStringList names;
-    const SolidFacts& facts = worksheet_.Facts();
-    for (const std::string& letter : facts.CornerLetter)
-        if (!letter.empty()) names << QString::fromStdString(letter);
-    names.sort();
-    for (const EdgeFact& edge : facts.EdgeList)
-        if (edge.Name.find("棱") != 0) names << QString::fromStdString(edge.Name) + QString::fromUtf8("中点");
+    const std::vector<PointChoice> choices = SectionPointChoices(worksheet_.Facts());
     const auto& chosen = worksheet_.Document().Section.Points;
     for (int i = 0; i < 3; ++i) {
         const QSignalBlocker block(points_[i]);
         points_[i]->clear();
-        points_[i]->addItems(names);
-        points_[i]->setCurrentIndex(std::max(0, static_cast<int>(names.indexOf(QString::fromStdString(chosen[i])))));
+        for (const PointChoice& choice : choices)
+            points_[i]->addItem(QString::fromStdString(choice.Caption), QString::fromStdString(choice.Text));
+        points_[i]->setCurrentIndex(std::max(0, points_[i]->findData(QString::fromStdString(chosen[i]))));
     }
 }
 
