@@ -15,6 +15,7 @@
 #include "scene/scene.hpp"
 #include "scene_report.hpp"
 #include "scene_sources.hpp"
+#include "section_output.hpp"
 #include "shell/frame_step.hpp"
 #include "shell/main_form.hpp"
 #include "shell/shell_state.hpp"
@@ -61,7 +62,8 @@ int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
 
     if (!options.saveQrn.empty() && !SaveModel(MeshToSave(), options.saveQrn)) return 1;
 
-    if (options.textbook.enabled) WriteTextbookDrawing(options, solid);
+    report.section = CutSceneSolid(options, solid);
+    if (options.textbook.enabled) WriteTextbookDrawing(options, solid, report.section);
     if ((!options.outputPng.empty() && !options.textbook.enabled) || options.frame) {
         DrawFrame(options);
         if (!options.outputPng.empty()) Form1().Picture1.Image.WritePng(options.outputPng);
@@ -75,11 +77,13 @@ int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
 int Run(const RenderOptions& options) {
     if (options.seed) UseFixedRandomSeed(*options.seed);
     MessageLog log;
-    SceneReportOptions report{options.geometry, options.frame, {}};
+    SceneReportOptions report{options.geometry, options.frame, {}, {}};
     try {
         const int status = RunSteps(options, report);
         if (options.info) WriteSceneReport(std::cout, report, log.Messages());
         return status;
+    } catch (const UsageError&) {
+        throw;  // a section plane that does not fit the solid: one line, no report
     } catch (const std::exception& failure) {
         if (options.info) {
             log.Keep({std::nullopt, failure.what(), "orrin-render"});
@@ -107,6 +111,9 @@ int main(int argc, char** argv) {
     }
     try {
         return Run(options);
+    } catch (const UsageError& error) {  // a section plane that does not fit the solid
+        std::cerr << "orrin-render: " << error.what() << '\n';
+        return 2;
     } catch (const SourceError& error) {
         std::cerr << "orrin-render: " << error.what() << '\n';
     } catch (const quarn::EngineFault& fault) {

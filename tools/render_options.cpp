@@ -75,6 +75,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         else if (arg == "--frame") options.frame = true;
         else if (arg == "--geometry") options.geometry = true;
         else if (ParseTextbookOption(arg, value, options.textbook)) continue;
+        else if (ParseSectionOption(arg, value, options.section)) continue;
         else if (arg == "--save") {
             options.source = value();
             options.saveQrn = value();
@@ -101,6 +102,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
     if (options.frame && !options.info) throw UsageError("--frame goes with --info");
     if (options.geometry && !options.info) throw UsageError("--geometry goes with --info");
     CheckTextbookOptions(options.textbook, options.outputPng);
+    CheckSectionOptions(options.section, options.info, options.textbook);
     return options;
 }
 
@@ -141,7 +143,7 @@ Options:
                    its corner vertices, their screen positions, its depth key and the colours
                    handed to the fill (shade; vertexShades in style 5; none in styles 0 and 4)
   --help           show this text
-)" + std::string(kTextbookUsage) + R"(
+)" + std::string(kTextbookUsage) + kSectionUsage + R"(
 
 Examples:
   orrin-render cone --yaw 0.6 --pitch 0.4 -o cone.png
@@ -150,6 +152,7 @@ Examples:
   orrin-render cube --color 200,0,0 --info --geometry --frame --style 5
   orrin-render hexagonal-pyramid --textbook --view oblique --labels -o pyramid.svg
   orrin-render frustum:n=4,r1=40,r2=20,h=30 --textbook --view oblique --labels -o frustum.svg
+  orrin-render cube --section through:A,C,D1 --textbook --view oblique --labels -o section.svg
 )";
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solids/school_solids.hpp"
+#include "section_options.hpp"
 #include "textbook_options.hpp"
 
 namespace orrin {
@@ -32,6 +33,7 @@ struct RenderOptions {
     bool geometry = false;
     bool help = false;
     TextbookOptions textbook;
+    SectionOptions section;
 };
 
 // A command line that cannot be understood; the text says what is wrong.

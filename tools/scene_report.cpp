@@ -4,6 +4,7 @@
 #include "measures_report.hpp"
 #include "render/draw_style_table.hpp"
 #include "scene/scene.hpp"
+#include "section_output.hpp"
 
 namespace orrin {
 namespace {
@@ -169,6 +170,7 @@ void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
     WriteLights(json);
     WriteMessages(json, messages);
     if (options.drawList) WriteDrawList(json);
+    if (options.section) WriteSectionReport(json, *options.section);
     json.EndObject();
     out << '\n';
 }

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+#include "drawing/section_sheet.hpp"
 #include "message_log.hpp"
 #include "scene_sources.hpp"
 
@@ -15,6 +16,7 @@ struct SceneReportOptions {
     bool geometry = false;         // each mesh's vertex positions and faces: the store without loss
     bool drawList = false;         // the last frame's draw list
     LoadedSolid solid;             // what the current mesh was built as
+    std::optional<quarn::DrawnSection> section;  // --section: the current mesh cut by the plane
 };
 
 void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,

@@ -27,7 +27,8 @@ DrawingView OrbitView(const RenderOptions& options) {
 
 }  // namespace
 
-void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid) {
+void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid,
+                          const std::optional<DrawnSection>& section) {
     TextbookRequest request;
     request.ThreeViews = options.textbook.view == "three";
     request.View = ViewKindOf(options.textbook.view);
@@ -40,6 +41,7 @@ void WriteTextbookDrawing(const RenderOptions& options, const LoadedSolid& solid
     // The geodesic sphere is shown as the polyhedron it is, not as the sphere it comes near.
     const SolidMenuEntry* geodesic = FindSolidMenuEntry("geodesic-sphere");
     if (!(geodesic && solid.MenuIndex == geodesic->Index)) request.Exact = solid.Exact;
+    request.Section = section;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     WriteSheetFile(MakeTextbookSheet(meshes, request), options.outputPng, options.width, options.height);
 }

@@ -59,8 +59,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     // Created in this order, the panes lie on top of the view where they overlap it; the tab order
     // follows the creation order too.
     pictures_[0] = new PictureWidget(
-        form.Picture1, {Picture1_MouseDown, Picture1_MouseMove, Picture1_KeyDown, Picture1_KeyUp}, run,
-        client);
+        form.Picture1,
+        {Picture1_MouseDown, Picture1_MouseMove, Picture1_KeyDown, Picture1_KeyUp, Picture1_MouseEnter,
+         Picture1_LostFocus},
+        run, client);
     pictures_[1] = new PictureWidget(form.Picture2, {Picture2_MouseDown, Picture2_MouseMove}, run, client);
     pictures_[2] = new PictureWidget(form.Picture3, {Picture3_MouseDown, Picture3_MouseMove}, run, client);
     const char* names[] = {"Picture1", "Picture2", "Picture3"};
@@ -75,6 +77,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     BuildMenus();
     resize(sizeHint());
+}
+
+MainWindow::~MainWindow() {
+    ended_ = true;
 }
 
 void MainWindow::BuildMenus() {
@@ -119,8 +125,20 @@ void MainWindow::Start(const std::string& commandLine) {
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
     if (ended_) return;
+    // A handler that arrives while another one waits in a dialog's event loop (the view losing the
+    // keyboard to the dialog, the window deactivated or resized) runs once that one has finished:
+    // handlers never run inside one another, so none deletes a mesh under a command still at work.
+    if (handlerDepth_ > 0) {
+        deferred_.push_back(handler);
+        return;
+    }
     ++handlerDepth_;
     RunGuarded(handler);
+    while (!deferred_.empty()) {
+        const std::function<void()> next = std::move(deferred_.front());
+        deferred_.erase(deferred_.begin());
+        RunGuarded(next);
+    }
     --handlerDepth_;
     Sync();
 }
@@ -158,6 +176,7 @@ void MainWindow::Activate() {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) Activate();
+    if (event->type() == QEvent::WindowDeactivate) RunHandler(Form_Deactivate);
     return QMainWindow::event(event);
 }
 

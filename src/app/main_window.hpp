@@ -20,6 +20,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
+    // Events that taking the window down raises (the view losing the keyboard) reach no handler.
+    ~MainWindow() override;
 
     // Start-up: the shell's Form_Load with the command-line text, then the first layout.
     void Start(const std::string& commandLine);
@@ -44,7 +46,8 @@ class MainWindow : public QMainWindow {
 
   private:
     void BuildMenus();
-    // Runs a handler guarded (a fault is reported and the window goes on), then syncs.
+    // Runs a handler guarded (a fault is reported and the window goes on), then syncs; one arriving
+    // during another waits for it.
     void RunHandler(const std::function<void()>& handler);
     // Shows the shell's state: caption, pictures, check marks; ends the program or arms a frame step.
     void Sync();
@@ -55,6 +58,7 @@ class MainWindow : public QMainWindow {
     std::vector<QAction*> menuActions_;  // one per menu model item, in the model's order
     QTimer frameTimer_;
     int handlerDepth_ = 0;  // handlers and frame steps under way (dialogs open nested event loops)
+    std::vector<std::function<void()>> deferred_;  // handlers that arrived during one, in order
     int framesDrawn_ = 0;
     bool ended_ = false;
 };

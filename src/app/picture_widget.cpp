@@ -1,5 +1,7 @@
 #include "app/picture_widget.hpp"
 
+#include <QEnterEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -136,7 +138,25 @@ void PictureWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void PictureWidget::keyReleaseEvent(QKeyEvent* event) {
+    // A key held down repeats as a release and a press; only the press is passed on, as a key-down.
+    if (event->isAutoRepeat() && handlers_.KeyUp != nullptr) return;
     if (!RunKey(handlers_.KeyUp, event)) QWidget::keyReleaseEvent(event);
+}
+
+void PictureWidget::enterEvent(QEnterEvent* event) {
+    // Only the position: the keyboard modifiers of an enter event are not a Shift release.
+    if (const EnterHandler enter = handlers_.MouseEnter) {
+        const auto x = static_cast<float>(event->position().x());
+        const auto y = static_cast<float>(event->position().y());
+        run_([=] { enter(x, y); });
+    }
+    QWidget::enterEvent(event);
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+    // Also when a menu opens (popup reason): the keys then go to the menu.
+    if (handlers_.LostFocus != nullptr) run_(handlers_.LostFocus);
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace orrin

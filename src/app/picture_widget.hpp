@@ -13,12 +13,16 @@ namespace orrin {
 
 using MouseHandler = void (*)(std::int16_t button, std::int16_t shift, float x, float y);
 using KeyHandler = void (*)(std::int16_t keyCode, std::int16_t shift);
+using EnterHandler = void (*)(float x, float y);
+using FocusHandler = void (*)();
 
 struct PictureHandlers {
     MouseHandler MouseDown = nullptr;
     MouseHandler MouseMove = nullptr;
     KeyHandler KeyDown = nullptr;  // pictures without key handlers leave keys to their parents
     KeyHandler KeyUp = nullptr;
+    EnterHandler MouseEnter = nullptr;
+    FocusHandler LostFocus = nullptr;
 };
 
 // Runs a shell handler the way the window runs every handler (guarded, then showing the new state).
@@ -40,6 +44,8 @@ class PictureWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     // Wraps the canvas again when its buffer or size changed since the last time.

@@ -53,6 +53,14 @@ QString QtFileFilter(const std::string& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString DefaultSuffix(const std::string& filter) {
+    const std::vector<quarn::FileFilterEntry> entries = quarn::ParseFileFilter(filter);
+    if (entries.empty()) return {};
+    const QString first = QString::fromStdString(entries.front().pattern).section(';', 0, 0).trimmed();
+    const QString suffix = first.startsWith(QStringLiteral("*.")) ? first.mid(2) : QString();
+    return suffix.contains('*') || suffix.contains('?') ? QString() : suffix;
+}
+
 void QtUi::ShowMessage(const std::string& text, const std::string& caption, quarn::MessageIcon icon) {
     QMessageBox box(QtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
@@ -74,7 +82,13 @@ std::optional<std::string> QtUi::OpenFileDialog(const std::string& filter) {
 }
 
 std::optional<std::string> QtUi::SaveFileDialog(const std::string& filter) {
-    return ChosenPath(QFileDialog::getSaveFileName(parent_, QString(), QString(), QtFileFilter(filter)));
+    QFileDialog dialog(parent_, QString(), QString(), QtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the first filter's, as desktop save dialogs do, so that the
+    // file can be opened again; the dialog asks before replacing the file of the completed name.
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return ChosenPath(dialog.selectedFiles().front());
 }
 
 bool QtUi::ShellOpen(const std::string& document) {

@@ -12,6 +12,8 @@ namespace orrin {
 // ';' become blank-separated, "*.*" becomes "*" (every file, also those without a dot), and each
 // extension is offered in capitals too, since the program tells file kinds apart ignoring case.
 QString QtFileFilter(const std::string& filter);
+// The extension of the filter's first pattern ("*.qrn" gives "qrn"), empty when it names none.
+QString DefaultSuffix(const std::string& filter);
 
 class QtUi : public quarn::Ui {
   public:

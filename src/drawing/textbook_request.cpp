@@ -106,6 +106,16 @@ class TeacherDrawing {
         const Point3 centre{(plan.MinX + plan.MaxX) / 2, 0, (plan.MinY + plan.MaxY) / 2};
         for (Point3& p : meshes_[0].Points) p = Turned(p, centre, turn);
         drawing_.LetterTurn = turn;
+        turn_ = turn;
+        turnCentre_ = centre;
+    }
+
+    // The section drawn into a single view, turned with the solid so that it stays where it cuts.
+    void AddSection(Sheet& sheet, ViewKind kind, const DrawingView& view, DrawnSection section) const {
+        if (kind == ViewKind::Orbit) return AddSectionToSheet(sheet, asBuilt_, view, section);
+        for (SectionPolygon& polygon : section.Cut.Polygons)
+            for (Point3& p : polygon.Points) p = Turned(p, turnCentre_, turn_);
+        AddSectionToSheet(sheet, meshes_, view, section);
     }
 
     Sheet Draw(ViewKind kind, const DrawingView& view) const {
@@ -130,6 +140,8 @@ class TeacherDrawing {
     IdealShape shape_ = IdealShape::Box;
     std::optional<RoundSolid> round_;
     bool polyhedron_ = false;
+    double turn_ = 0;
+    Point3 turnCentre_{};
 };
 
 void Append(Sheet& to, const Sheet& part, const Point2& offset) {
@@ -179,7 +191,9 @@ Sheet MakeAsBuiltSheet(std::span<const SolidMesh> meshes, const TextbookRequest&
     if (request.Polyhedral) drawing.FeatureAngleDegrees = 0;
     if (request.ThreeViews) return ToSheet(MakeThreeViewSheet(meshes, drawing));
     const DrawingView view = request.View == ViewKind::Orbit ? request.OrbitView : MakeTextbookView(request.View);
-    return ToSheet(MakeSingleViewSheet(DrawSolidEdges(meshes, view, drawing)));
+    Sheet sheet = ToSheet(MakeSingleViewSheet(DrawSolidEdges(meshes, view, drawing)));
+    if (request.Section) AddSectionToSheet(sheet, meshes, view, *request.Section);
+    return sheet;
 }
 
 }  // namespace
@@ -189,7 +203,9 @@ Sheet MakeTextbookSheet(std::span<const SolidMesh> meshes, const TextbookRequest
     const TeacherDrawing drawing(meshes, request);
     if (request.ThreeViews) return ArrangeThreeViews(drawing, request.Language);
     const DrawingView view = request.View == ViewKind::Orbit ? request.OrbitView : MakeTextbookView(request.View);
-    return drawing.Draw(request.View, view);
+    Sheet sheet = drawing.Draw(request.View, view);
+    if (request.Section) drawing.AddSection(sheet, request.View, view, *request.Section);
+    return sheet;
 }
 
 }  // namespace quarn

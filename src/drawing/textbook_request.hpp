@@ -12,6 +12,7 @@
 #include <span>
 
 #include "drawing/drawing_view.hpp"
+#include "drawing/section_sheet.hpp"
 #include "drawing/sheet.hpp"
 #include "geometry/ideal_solids.hpp"
 #include "geometry/solid_mesh.hpp"
@@ -33,6 +34,7 @@ struct TextbookRequest {
     // The mesh's facets in the orientation it was built in, without captions or auxiliary lines: the
     // drawings as they were before solids were drawn as a teacher draws them.
     bool AsBuilt = false;
+    std::optional<DrawnSection> Section;  // drawn into a single view, with its true shape beside it
 };
 
 Sheet MakeTextbookSheet(std::span<const SolidMesh> meshes, const TextbookRequest& request);

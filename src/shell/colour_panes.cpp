@@ -68,11 +68,13 @@ void DrawShadeBar(Canvas& pane, float x1, float y1, float x2, float y2, std::int
 
 void DrawTriangleMarker(Canvas& pane, float x, float y, float size, std::int32_t fillColor,
                         std::int16_t rasterMode) {
+    // Each corner is rounded once from its exact double value: storing x + size/2 as a float first
+    // would move a corner by a pixel whenever x lies just below a half.
     const double half = size / 2.0;
     const double base = static_cast<double>(y) + size;
     const CanvasPoint corners[3] = {{RoundToInt32(x), RoundToInt32(y)},
-                                    {RoundToInt32(StoreFloat(x + half)), RoundToInt32(StoreFloat(base))},
-                                    {RoundToInt32(StoreFloat(x - half)), RoundToInt32(StoreFloat(base))}};
+                                    {RoundToInt32(x + half), RoundToInt32(base)},
+                                    {RoundToInt32(x - half), RoundToInt32(base)}};
     pane.SetRasterMode(rasterMode);
     pane.SetPenStyle(kPenNone);
     pane.SetBrushStyle(kBrushSolid);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "files/latin1_text.hpp"
 #include "files/native_model.hpp"
 #include "math/vector3d.hpp"
 #include "platform/random.hpp"
@@ -104,7 +105,13 @@ void RenameMesh() {
     if (!HasCurrentMesh()) return;
     MeshRecord& mesh = Scene().Meshes[Scene().CurrentMesh];
     const std::optional<std::string> name = CurrentUi().InputBox("Enter new name:", "Rename", mesh.Name);
-    if (name) mesh.Name = *name;
+    // Refused at once rather than at the next save: a model file holds one byte per character.
+    if (name && !Utf8ToLatin1(*name))
+        ShowNotice("A model file can hold only Western European letters (Latin-1), so \"" + *name +
+                       "\" cannot be saved; the name stays \"" + mesh.Name + "\".",
+                   MessageIcon::Warning);
+    else if (name)
+        mesh.Name = *name;
     AskForFrame();
 }
 

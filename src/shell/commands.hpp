@@ -20,7 +20,7 @@ std::string AboutText();
 void ShowAbout();
 void OpenHelp();       // no frame
 void SaveModelFile();  // no frame
-void RenameMesh();
+void RenameMesh();  // a name a model file cannot hold is refused and the old one kept
 void ClearAll();
 void ExitProgram();  // no frame; the program ends at once
 void RequestRedraw();

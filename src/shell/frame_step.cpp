@@ -1,10 +1,13 @@
 #include "shell/frame_step.hpp"
 
+#include <utility>
+
 #include "math/angles.hpp"
 #include "render/frame_pipeline.hpp"
 #include "scene/scene.hpp"
 #include "shell/main_form.hpp"
 #include "shell/shell_state.hpp"
+#include "shell/view_interaction.hpp"
 
 namespace orrin {
 
@@ -27,9 +30,12 @@ void CountFrameForCaption(ShellState& shell) {
     }
 }
 
-// Light mode: the light travels the orbit with its marker; the camera stays where it is.
-void PlaceLightOnOrbit(const ShellState& shell) {
+// Light mode: the light travels the orbit with its marker; the camera stays where it is. A marker
+// that went with a scene clear is built again first.
+void PlaceLightOnOrbit(ShellState& shell) {
     SceneStore& s = Scene();
+    if (std::exchange(shell.LightMarkerCleared, false) && shell.LightMarker == 0)
+        shell.LightMarker = BuildLightMarker();
     const Vector3D direction = DirectionFromAngles(MakeVector(0, shell.OrbitPitch, -shell.OrbitYaw));
     LightRecord& light = s.Lights[s.CurrentLight];
     light.Position = VectorAdd(ZeroVector(), VectorScale(direction, -shell.OrbitDistance));
@@ -82,6 +88,7 @@ void FrameStep() {
     } else {
         PlaceCameraOnOrbit(shell);
     }
+    shell.LightMarkerCleared = false;
     view.ShowNow = true;
     view.Image.Clear();
     RenderFrame(view.Image, s.CurrentCamera);

@@ -16,6 +16,8 @@ int TwipsToPixels(int twips) {
 }
 
 bool MovePicture(PictureBox& picture, int left, int top, int width, int height) {
+    // A change of size in twips is a resize even when the pixels stay: a pane's drawing depends on it.
+    const bool resized = width != picture.Width || height != picture.Height;
     picture.Left = left;
     picture.Top = top;
     picture.Width = width;
@@ -23,7 +25,7 @@ bool MovePicture(PictureBox& picture, int left, int top, int width, int height) 
     // Both edges are rounded, so pictures that meet in twips also meet in pixels.
     const int pixelWidth = TwipsToPixels(left + width) - TwipsToPixels(left);
     const int pixelHeight = TwipsToPixels(top + height) - TwipsToPixels(top);
-    if (pixelWidth == picture.Image.Width() && pixelHeight == picture.Image.Height()) return false;
+    if (pixelWidth == picture.Image.Width() && pixelHeight == picture.Image.Height()) return resized;
     picture.Image.Resize(pixelWidth, pixelHeight);
     return true;
 }

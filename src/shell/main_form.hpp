@@ -54,7 +54,8 @@ MainForm& Form1();
 // A length or position in twips as whole pixels, rounded half to even.
 int TwipsToPixels(int twips);
 
-// Places a picture area in twips and sizes its image to match; true when the image's size changed.
+// Places a picture area in twips and sizes its image to match; true when its size changed, in twips or
+// in pixels (the picture's Resize event is due then).
 bool MovePicture(PictureBox& picture, int left, int top, int width, int height);
 
 // Returns the window, its globals and the store to their state before start-up (for tests and tools).

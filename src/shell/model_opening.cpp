@@ -1,5 +1,7 @@
 #include "shell/model_opening.hpp"
 
+#include <fstream>
+
 #include "files/import_3ds.hpp"
 #include "files/native_model.hpp"
 #include "platform/ui.hpp"
@@ -20,6 +22,23 @@ void ReportUnknownKind(const std::string& path) {
                             "Orrin", MessageIcon::Warning);
 }
 
+bool SceneHasAFace() {
+    const SceneStore& s = Scene();
+    for (int mesh = s.MeshSlots.First; mesh <= RangeLast(s.MeshSlots); ++mesh)
+        if (s.Meshes[mesh].FaceCount > 0) return true;
+    return false;
+}
+
+// A model that was read but brought nothing to draw would leave the view empty without a word. A native
+// model that failed (mesh 0) and a file that cannot be opened at all were already reported by the reader.
+void ReportIfNothingToShow(const std::string& path, ModelKind kind) {
+    if (SceneHasAFace()) return;
+    if (kind == ModelKind::Native && Scene().CurrentMesh == 0) return;
+    if (kind == ModelKind::Studio3ds && !std::ifstream(path, std::ios::binary).is_open()) return;
+    CurrentUi().ShowMessage("\"" + path + "\" holds no object that Orrin can show.", "Orrin",
+                            MessageIcon::Warning);
+}
+
 }  // namespace
 
 ModelKind ModelKindOf(const std::string& path) {
@@ -33,7 +52,8 @@ ModelKind ModelKindOf(const std::string& path) {
 
 void OpenCommandLineModel(const std::string& commandLine) {
     SceneStore& s = Scene();
-    switch (ModelKindOf(commandLine)) {
+    const ModelKind kind = ModelKindOf(commandLine);
+    switch (kind) {
         case ModelKind::Native:
             s.CurrentMesh = LoadModel(commandLine);
             break;
@@ -46,6 +66,7 @@ void OpenCommandLineModel(const std::string& commandLine) {
             ReportUnknownKind(commandLine);
             break;
     }
+    if (kind != ModelKind::Unknown) ReportIfNothingToShow(commandLine, kind);
     CenterMesh(s.CurrentMesh);
     s.NeedsRedraw = true;
 }
@@ -69,6 +90,7 @@ void OpenModelPath(const std::string& path) {
         // The first imported mesh becomes current; an import that brought none leaves no current mesh.
         s.CurrentMesh = s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
     }
+    ReportIfNothingToShow(path, kind);
     s.NeedsRedraw = true;
 }
 

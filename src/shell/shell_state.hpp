@@ -26,6 +26,7 @@ struct ShellState {
 
     bool LightMode = false;            // Shift is held: drags move the light
     quarn::Index LightMarker = 0;      // mesh of the red pyramid standing for the light, 0 = none
+    bool LightMarkerCleared = false;   // the marker went with a scene clear; light mode builds it again
     quarn::Index HighlightedFace = 0;  // face whose outline is inverted on the view, 0 = none
 
     std::int32_t LastMouseX = 0;  // pointer of the previous mouse event over the view, in pixels

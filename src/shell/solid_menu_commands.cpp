@@ -21,7 +21,11 @@ void ClearAllMeshes() {
     SceneStore& s = Scene();
     ClearSceneExcept(0, s.CurrentCamera, s.CurrentLight);
     s.CurrentMesh = 0;
-    Shell().LightMarker = 0;
+    // The marker went with the meshes. The next frame builds it again if Shift is still held, after
+    // whatever the command puts into the scene, as a repeated key-down would.
+    ShellState& shell = Shell();
+    if (shell.LightMarker != 0) shell.LightMarkerCleared = true;
+    shell.LightMarker = 0;
 }
 
 void NoteMeshDeleted(Index deleted) {

@@ -25,7 +25,7 @@ quarn::Index ReplaceSceneWithBuiltSolid(const std::function<quarn::Index()>& bui
                                         std::optional<quarn::ColorRGB16> color = std::nullopt);
 
 // Deletes every mesh, keeping the current camera and light; CurrentMesh and the light marker, which
-// went with the meshes, are forgotten.
+// went with the meshes, are forgotten, and in light mode the next frame builds the marker again.
 void ClearAllMeshes();
 
 // Keeps the meshes the window names (CurrentMesh, the light marker) pointing at the same meshes after the

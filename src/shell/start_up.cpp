@@ -53,7 +53,14 @@ void Form_Load(const std::string& commandLine) {
     shell.OrbitDistance = 200.0f;
     shell.RotateSpeed = 0.01f;
     shell.ZoomSpeed = 1.0f;
-    if (!commandLine.empty()) OpenCommandLineModel(commandLine);
+    // The frame loop may start whatever opening the model does: a fault the readers do not catch is
+    // reported by the caller, and the window still draws its frames.
+    try {
+        if (!commandLine.empty()) OpenCommandLineModel(commandLine);
+    } catch (...) {
+        shell.LoopReady = true;
+        throw;
+    }
     shell.LoopReady = true;
 }
 

@@ -15,7 +15,7 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments);
 void Form_Load(const std::string& commandLine);
 
 // Lays out the three pictures for a client area of width x height twips and asks for a frame. A pane
-// whose size changes is redrawn. A zero size is valid (a minimised window).
+// whose size in twips changes is redrawn. A zero size is valid (a minimised window).
 void Form_Resize(int width, int height);
 
 // True when this activation starts the frame loop: the first one after Form_Load. Later activations

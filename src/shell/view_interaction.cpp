@@ -46,7 +46,7 @@ void InvertOutline(Canvas& view, Index face) {
 
 // Outlines the face under the pointer, removing the previous outline, and shows the view at once.
 void HoverTest(ShellState& shell, PictureBox& view, float x, float y) {
-    if (shell.LightMarker != 0) {
+    if (shell.LightMode) {
         view.MousePointer = kPointerDefault;
         return;
     }
@@ -62,7 +62,18 @@ void HoverTest(ShellState& shell, PictureBox& view, float x, float y) {
     view.ShowNow = true;
 }
 
-// The small red pyramid that stands for the light, pointing along the light's direction.
+// The mouse event shows Shift up while the view is in light mode: the release went elsewhere.
+void EndLightModeUnlessShiftHeld(std::int16_t shift) {
+    if ((shift & kShiftMask) == 0) EndLightMode();
+}
+
+void NoteMousePosition(ShellState& shell, float x, float y) {
+    shell.LastMouseX = RoundToInt32(x);
+    shell.LastMouseY = RoundToInt32(y);
+}
+
+}  // namespace
+
 Index BuildLightMarker() {
     const Index marker = CreatePyramid(10, 20, 4);
     if (marker == 0) return 0;
@@ -74,12 +85,30 @@ Index BuildLightMarker() {
     return marker;
 }
 
-}  // namespace
+void EndLightMode() {
+    if (Shell().LightMode) Picture1_KeyUp(kShiftKey, 0);
+}
 
-void Picture1_MouseDown(std::int16_t, std::int16_t, float, float) {}
+void Picture1_MouseDown(std::int16_t, std::int16_t shift, float x, float y) {
+    EndLightModeUnlessShiftHeld(shift);
+    NoteMousePosition(Shell(), x, y);
+}
 
-void Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y) {
+void Picture1_MouseEnter(float x, float y) {
+    NoteMousePosition(Shell(), x, y);
+}
+
+void Picture1_LostFocus() {
+    EndLightMode();
+}
+
+void Form_Deactivate() {
+    EndLightMode();
+}
+
+void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     ShellState& shell = Shell();
+    EndLightModeUnlessShiftHeld(shift);
     PictureBox& view = Form1().Picture1;
     switch (button) {
         case kLeftButton:
@@ -99,8 +128,7 @@ void Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y) {
             Scene().NeedsRedraw = true;
             break;
     }
-    shell.LastMouseX = RoundToInt32(x);
-    shell.LastMouseY = RoundToInt32(y);
+    NoteMousePosition(shell, x, y);
 }
 
 void Picture1_KeyDown(std::int16_t keyCode, std::int16_t) {

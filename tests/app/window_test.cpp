@@ -1,12 +1,18 @@
 // The real main window on the offscreen platform, driven through Qt events.
 
 #include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <cmath>
 #include <memory>
+#include <optional>
 
 #include "app/display_check.hpp"
 #include "app/main_window.hpp"
@@ -204,9 +210,15 @@ class WindowTest : public QObject {
         Action(window_.get(), "mnuPaint_0")->trigger();  // a white cube: red pixels can only be the marker
         const int frames = Settle();
         QTest::keyPress(view(), Qt::Key_Shift);
+        const quarn::Index marker = Shell().LightMarker;
+        // A held key repeats as a release and a press, both marked as repeats: the marker stays as it is.
+        QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, QString(), true);
+        QApplication::sendEvent(view(), &repeatUp);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString(), true);
         QApplication::sendEvent(view(), &repeat);
         QVERIFY(Shell().LightMarker != 0);
+        QCOMPARE(Shell().LightMarker, marker);
+        QVERIFY(Shell().LightMode);
         QCOMPARE(quarn::Scene().MeshSlots.Count, 2);
         QCOMPARE(Settle(), frames);  // the marker waits for the next frame
         QCOMPARE(RedPixels(), 0);
@@ -219,6 +231,146 @@ class WindowTest : public QObject {
         QCOMPARE(quarn::Scene().MeshSlots.Count, 1);
         QCOMPARE(Settle(), frames + 2);
         QCOMPARE(RedPixels(), 0);
+    }
+
+    // Shift goes up where the view cannot hear it: light mode ends at once, and a left drag afterwards
+    // turns the camera with no marker left.
+    void shiftReleasedElsewhereEndsLightMode_data() {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("in the open menu") << "menu";
+        QTest::newRow("in another window") << "window";
+        QTest::newRow("seen by a mouse move") << "move";
+    }
+    void shiftReleasedElsewhereEndsLightMode() {
+        QFETCH(QString, where);
+        ChooseCube();
+        Action(window_.get(), "mnuPaint_0")->trigger();  // a white cube: red pixels can only be the marker
+        Settle();
+        QTest::keyPress(view(), Qt::Key_Shift);
+        QVERIFY(Shell().LightMode && Shell().LightMarker != 0);
+        QWidget other;
+        if (where == "menu") {
+            SolidMenu()->popup(view()->mapToGlobal(QPoint(20, 20)));
+            QTRY_VERIFY(SolidMenu()->isVisible());
+            QVERIFY(!Shell().LightMode);  // the menu took the keyboard
+            QTest::keyRelease(SolidMenu(), Qt::Key_Shift);
+            QTest::keyClick(SolidMenu(), Qt::Key_Escape);
+            QTRY_VERIFY(!SolidMenu()->isVisible());
+        } else if (where == "window") {
+            other.setWindowTitle(QStringLiteral("other"));
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            QVERIFY(!Shell().LightMode);
+            QTest::keyRelease(&other, Qt::Key_Shift);
+            other.hide();
+            window_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        } else {
+            Move(view(), QPointF(30, 30));  // no Shift among the modifiers
+        }
+        QVERIFY(!Shell().LightMode);
+        QCOMPARE(Shell().LightMarker, quarn::Index(0));
+        QCOMPARE(quarn::Scene().MeshSlots.Count, 1);
+        const quarn::Vector3D cameraBefore = quarn::Scene().Cameras[1].Position;
+        Move(view(), QPointF(100, 100));
+        Move(view(), QPointF(150, 100), Qt::LeftButton);
+        Settle();
+        QCOMPARE(Shell().OrbitYaw, -0.5f);
+        QVERIFY(quarn::Scene().Cameras[1].Position != cameraBefore);
+        QCOMPARE(quarn::Scene().Lights[1].Position, quarn::Scene().Cameras[1].Position);
+        QCOMPARE(RedPixels(), 0);
+    }
+
+    // The first step of a drag is measured from where it starts, not from the hover before the menu.
+    void dragStartsWhereThePointerEntersOrPresses_data() {
+        QTest::addColumn<bool>("byPress");
+        QTest::newRow("entering after the menu") << false;
+        QTest::newRow("pressing") << true;
+    }
+    void dragStartsWhereThePointerEntersOrPresses() {
+        QFETCH(bool, byPress);
+        ChooseCube();
+        Move(view(), QPointF(10, 10));
+        SolidMenu()->popup(view()->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(SolidMenu()->isVisible());
+        QTest::keyClick(SolidMenu(), Qt::Key_Escape);
+        QTRY_VERIFY(!SolidMenu()->isVisible());
+        const QPointF start(300, 200);
+        if (byPress) {
+            SendMouse(view(), QEvent::MouseButtonPress, start, Qt::LeftButton);
+        } else {
+            QEnterEvent enter(start, start, view()->mapToGlobal(start));
+            QApplication::sendEvent(view(), &enter);
+        }
+        Move(view(), start + QPointF(5, 0), Qt::LeftButton);
+        QVERIFY(std::abs(Shell().OrbitYaw + 0.05f) < 1e-6f);
+        QCOMPARE(Shell().OrbitPitch, 0.0f);
+    }
+
+    // Shift held while a solid is chosen: the marker comes back with the new solid, and hovering in light
+    // mode outlines nothing; entering the view with Shift held keeps light mode.
+    void lightModeKeepsItsMarkerAcrossASolidChoice() {
+        Action(window_.get(), "mnuBasicOption_5")->trigger();
+        Settle();
+        QTest::keyPress(view(), Qt::Key_Shift);
+        Action(window_.get(), "mnuBasicOption_0")->trigger();
+        Action(window_.get(), "mnuPaint_0")->trigger();
+        const int frames = Settle();
+        QVERIFY(Shell().LightMode);
+        QVERIFY(Shell().LightMarker != 0);
+        QCOMPARE(quarn::Scene().MeshSlots.Count, 2);
+        QEnterEvent enter(QPointF(100, 100), QPointF(100, 100), view()->mapToGlobal(QPointF(100, 100)));
+        QApplication::sendEvent(view(), &enter);
+        QVERIFY(Shell().LightMode);
+        Move(view(), QPointF(400, 130), Qt::LeftButton, Qt::ShiftModifier);  // the light goes behind, above
+        QCOMPARE(Settle(), frames + 1);
+        QVERIFY(RedPixels() > 20);
+        const QImage lit = view()->Picture().copy();
+        Move(view(), QPointF(244, 184), Qt::NoButton, Qt::ShiftModifier);  // over the solid
+        QCOMPARE(Shell().HighlightedFace, quarn::Index(0));
+        QCOMPARE(view()->Picture(), lit);
+        QTest::keyRelease(view(), Qt::Key_Shift);
+        Settle();
+        QCOMPARE(RedPixels(), 0);
+        QCOMPARE(quarn::Scene().MeshSlots.Count, 1);
+    }
+
+    // A name typed without an extension is saved as a model file that Open finds again.
+    void saveDialogAddsTheModelExtension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("no extension") << "cube" << "cube.qrn";
+        QTest::newRow("the model's") << "cube.qrn" << "cube.qrn";
+        QTest::newRow("in capitals") << "cube.QRN" << "cube.QRN";
+    }
+    void saveDialogAddsTheModelExtension() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        QtUi ui(window_.get());
+        // Types the name once the dialog shows and presses Save; a dialog that stays open is cancelled.
+        QTimer typist;
+        int ticks = 0;
+        connect(&typist, &QTimer::timeout, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (dialog == nullptr || !dialog->isVisible()) continue;
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                if (++ticks > 40 || name == nullptr) {
+                    dialog->reject();
+                } else {  // again at every tick until the dialog has taken it
+                    dialog->setDirectory(folder.path());
+                    name->setText(typed);
+                    static_cast<QDialog*>(dialog)->accept();
+                }
+            }
+        });
+        typist.start(50);
+        const std::optional<std::string> path = ui.SaveFileDialog(kSaveFilter);
+        typist.stop();
+        QVERIFY(path.has_value());
+        QCOMPARE(QString::fromStdString(*path), folder.filePath(saved));
     }
 
     void hoverLeavesOneOutline() {
@@ -331,6 +483,8 @@ class WindowTest : public QObject {
                                 "*.3DS);;All Files (*)"));
         QCOMPARE(QtFileFilter("Pictures|*.png;*.bmp"), QStringLiteral("Pictures (*.png *.PNG *.bmp *.BMP)"));
         QCOMPARE(QtFileFilter(""), QString());
+        QCOMPARE(DefaultSuffix(kSaveFilter), QStringLiteral("qrn"));
+        QCOMPARE(DefaultSuffix("All Files (*.*)|*.*"), QString());
     }
 
     void displayFromEnvironment() {

@@ -1,5 +1,7 @@
 // The hue strip, the shade strip with its inverting markers, and picking from both.
 
+#include <cmath>
+
 #include "support/shell_fixture.hpp"
 
 namespace orrin::testing {
@@ -40,6 +42,30 @@ TEST_F(ShellTest, ShadeStripMarkersCancelAtTheCentreAndFollowTheShade) {
     Picture3_MouseMove(0, 0, 0, 0);
     EXPECT_EQ(shell().ShadeAmount, 0.25f);
     EXPECT_EQ(form().Picture3.MousePointer, kPointerLeftRight);
+}
+
+TEST_F(ShellTest, MarkerCornersAreRoundedOnceFromTheirExactValues) {
+    struct Case {
+        float x, y, size;
+        CanvasPoint right, left;  // the two base corners
+    };
+    const Case cases[] = {
+        // x just below a half: x + 137 is 149.499999..., which as a float would be 149.5 and round to 150.
+        {std::nextafter(12.5f, 0.0f), 0, 274, {149, 274}, {-125, 274}},
+        {10, 2, 273, {146, 275}, {-126, 275}},  // exact halves go to the even neighbour
+        {40.25f, 0, 273, {177, 273}, {-96, 273}},
+    };
+    for (const Case& c : cases) {
+        Canvas marker(200, 300), expected(200, 300);
+        DrawTriangleMarker(marker, c.x, c.y, c.size, 0xFFFFFF, kRopMaskPenNot);
+        expected.SetRasterMode(kRopMaskPenNot);
+        expected.SetPenStyle(kPenNone);
+        expected.SetBrushColor(0xFFFFFF);
+        const CanvasPoint corners[3] = {{static_cast<std::int32_t>(std::lround(c.x)), static_cast<std::int32_t>(c.y)},
+                                        c.right, c.left};
+        expected.Polygon(corners, 3);
+        EXPECT_EQ(PixelsOf(marker), PixelsOf(expected)) << c.x << ' ' << c.size;
+    }
 }
 
 TEST_F(ShellTest, HueStripPicksTheColourUnderThePointerAndKeepsItOutsideTheImage) {

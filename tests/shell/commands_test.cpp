@@ -108,12 +108,64 @@ TEST_F(CommandsTest, RenameKeepsTheNameWhenCancelledAndDoesNothingWithoutAMesh) 
     EXPECT_EQ(ui.prompts.back(), "Enter new name:");
     EXPECT_EQ(ui.inputTitles.back(), "Rename");
     EXPECT_EQ(ui.inputDefaults.back(), "Box");
-    ui.inputAnswers = {"正方体"};
-    RenameMesh();
-    EXPECT_EQ(store().Meshes[1].Name, "正方体");
-    ui.inputAnswers = {""};
-    RenameMesh();
-    EXPECT_EQ(store().Meshes[1].Name, "");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A name a model file cannot hold is refused at once, and saving still works with the old one.
+    struct Case {
+        const char* answer;
+        const char* name;
+        bool refused;
+    };
+    for (const Case c : {Case{"Würfel", "Würfel", false}, {"正方体", "Würfel", true},
+                         {"Cube №1", "Würfel", true}, {"", "", false}}) {
+        ui.inputAnswers = {c.answer};
+        RenameMesh();
+        EXPECT_EQ(store().Meshes[1].Name, c.name) << c.answer;
+        ASSERT_EQ(ui.messages.size(), c.refused ? 1u : 0u) << c.answer;
+        if (c.refused) {
+            EXPECT_NE(ui.messages[0].text.find("only Western European letters"), std::string::npos);
+            EXPECT_NE(ui.messages[0].text.find(c.answer), std::string::npos);
+            ui.dialogAnswers = {OutputPath("renamed.qrn")};
+            SaveModelFile();
+            EXPECT_EQ(ui.messages.size(), 1u);  // saved without complaint
+            ui.messages.clear();
+        }
+    }
+}
+
+TEST_F(CommandsTest, AModelThatBringsNothingToShowSaysSoWithItsName) {
+    const std::string emptyStudio = OutputPath("empty.3ds");
+    std::ofstream(emptyStudio, std::ios::binary) << std::string("\x4d\x4d\x06\x00\x00\x00", 6);
+    mnuBasicOption_Click(0);
+    store().Meshes[1].FaceCount = 0;  // a native model without faces
+    ASSERT_TRUE(SaveModel(1, OutputPath("no faces.qrn")));
+    struct Case {
+        std::string path;
+        bool fromCommandLine;
+        std::size_t messages;  // the reader's own report comes first where there is one
+    };
+    const Case cases[] = {
+        {emptyStudio, false, 1},
+        {emptyStudio, true, 1},
+        {OutputPath("no faces.qrn"), false, 1},
+        {OutputPath("missing.3ds"), false, 1},  // only the reader's "cannot read"
+        {std::string(ORRIN_TEST_DATA) + "/3ds/fels.3ds", false, 0},
+    };
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        if (c.fromCommandLine) {
+            ResetShell();
+            StartWindow(c.path);
+        } else {
+            mnuBasicOption_Click(0);
+            ui.dialogAnswers = {c.path};
+            OpenModelFile();
+        }
+        ASSERT_EQ(ui.messages.size(), c.messages) << c.path;
+        const bool saysNothingToShow = c.messages > 0 && ui.messages.back().text ==
+                                                              "\"" + c.path + "\" holds no object that Orrin can show.";
+        EXPECT_EQ(saysNothingToShow, c.path.find("missing") == std::string::npos && c.messages > 0) << c.path;
+    }
 }
 
 TEST_F(CommandsTest, ClearExitRedrawAndTheTwoToggles) {

@@ -57,6 +57,45 @@ TEST_F(ShellTest, LayoutPlacesThePanesOnTheRightAndBottomEdges) {
     }
 }
 
+TEST_F(ShellTest, APaneIsRedrawnWhenItsSizeInTwipsChangesEvenIfItsPixelsDoNot) {
+    Form_Load("");
+    Form_Resize(7320, 5460);  // client height 364 pixels: strips of 273 twips
+    struct Case {
+        int height;
+        bool redrawn;
+    };
+    // 366 pixels give strips of 274 twips, still 18 pixels high; the same layout again changes nothing.
+    for (const Case c : {Case{5490, true}, {5490, false}}) {
+        shell().PickedColor = 0x0000FF;  // red, not yet shown
+        form().Picture3.ShowNow = false;
+        const int pixelHeight = form().Picture3.Image.Height();
+        Form_Resize(7320, c.height);
+        ASSERT_EQ(form().Picture3.Image.Height(), pixelHeight);
+        EXPECT_EQ(form().Picture3.ShowNow, c.redrawn) << c.height;
+        // Where the two halves of the shade bar meet it shows the picked colour itself.
+        if (c.redrawn) {
+            EXPECT_EQ(form().Picture3.Image.GetPixel(form().Picture3.Image.Width() / 2, 5), 0x0000FF);
+        }
+    }
+}
+
+TEST_F(ShellTest, StartUpReachesTheFrameLoopWhenOpeningTheModelFaults) {
+    // A model whose vertices all lie at x = 3e38: loading works, centring it overflows.
+    const std::string path = (std::filesystem::path(ORRIN_TEST_OUTPUT) / "far away.qrn").string();
+    StartWindow();
+    const Index cube = ReplaceSceneWithSolid(0);
+    const MeshRecord& m = store().Meshes[cube];
+    for (int v = m.FirstVertex; v < m.FirstVertex + m.VertexCount; ++v) store().Vertices[v].x = 3e38f;
+    ASSERT_TRUE(SaveModel(cube, path));
+    ResetShell();
+
+    EXPECT_THROW(Form_Load(path), EngineFault);
+    EXPECT_TRUE(shell().LoopReady);
+    Form_Resize(kStartClientWidth, kStartClientHeight);
+    EXPECT_TRUE(Form_Activate());
+    EXPECT_TRUE(FrameWanted());
+}
+
 TEST_F(ShellTest, CaptionIsSetOnTheFirstFrameAndEveryEleventhAfter) {
     StartWindow();
     std::vector<int> captionFrames;

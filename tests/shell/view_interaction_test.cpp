@@ -1,6 +1,7 @@
 // Turning and zooming with the mouse, the hover outline and the light mode of the Shift key.
 
 #include <cmath>
+#include <functional>
 
 #include "render/draw_styles.hpp"
 #include "support/shell_fixture.hpp"
@@ -130,12 +131,12 @@ TEST_F(HoverTest, ShiftShowsTheLightMarkerAtTheNextFrameAndItsReleaseRemovesIt) 
 
     // Hovering in light mode outlines nothing.
     const ScreenPoint inside = InsideFace(0);
-    Picture1_MouseMove(0, 0, inside.x, inside.y);
+    Picture1_MouseMove(0, kShiftMask, inside.x, inside.y);
     EXPECT_EQ(shell().HighlightedFace, 0);
 
     // A drag moves the light and its marker; the camera stays.
     shell().LastMouseX = inside.x;
-    Picture1_MouseMove(kLeftButton, 0, inside.x - 80.0f, inside.y);
+    Picture1_MouseMove(kLeftButton, kShiftMask, inside.x - 80.0f, inside.y);
     ASSERT_TRUE(RunFrameIfWanted());
     EXPECT_EQ(store().Cameras[1].Position, cameraBefore);
     EXPECT_EQ(store().Meshes[marker].Position, store().Lights[1].Position);
@@ -151,6 +152,90 @@ TEST_F(HoverTest, ShiftShowsTheLightMarkerAtTheNextFrameAndItsReleaseRemovesIt) 
     // The camera takes the orbit the light had, with the light at the camera again.
     EXPECT_EQ(store().Lights[1].Position, store().Cameras[1].Position);
     EXPECT_NE(store().Cameras[1].Position, cameraBefore);
+}
+
+TEST_F(HoverTest, ShiftReleasedWhereTheViewCannotHearItEndsLightModeOnce) {
+    struct Case {
+        const char* what;
+        std::function<void()> event;
+        bool lightModeStays;
+    };
+    const Case cases[] = {
+        {"move without Shift", [] { Picture1_MouseMove(0, 0, 5, 5); }, false},
+        {"press without Shift", [] { Picture1_MouseDown(kLeftButton, 0, 5, 5); }, false},
+        {"view lost the keyboard", Picture1_LostFocus, false},
+        {"window deactivated", Form_Deactivate, false},
+        {"move with Shift", [] { Picture1_MouseMove(kLeftButton, kShiftMask, 5, 5); }, true},
+        {"pointer entered", [] { Picture1_MouseEnter(5, 5); }, true},
+    };
+    for (const Case& c : cases) {
+        Picture1_KeyDown(kShiftKey, kShiftMask);
+        ASSERT_EQ(store().MeshSlots.Count, 2) << c.what;
+        store().NeedsRedraw = false;
+        c.event();
+        EXPECT_EQ(shell().LightMode, c.lightModeStays) << c.what;
+        EXPECT_EQ(store().MeshSlots.Count, c.lightModeStays ? 2 : 1) << c.what;  // the marker went
+        if (c.lightModeStays) continue;
+        EXPECT_TRUE(store().NeedsRedraw) << c.what;
+        // A second sign of the same release does nothing more.
+        store().NeedsRedraw = false;
+        c.event();
+        EXPECT_FALSE(store().NeedsRedraw) << c.what;
+    }
+}
+
+TEST_F(HoverTest, ADragIsMeasuredFromWhereThePointerEnteredOrPressed) {
+    struct Case {
+        const char* what;
+        std::function<void(float, float)> start;
+    };
+    const Case cases[] = {
+        {"press", [](float x, float y) { Picture1_MouseDown(kLeftButton, 0, x, y); }},
+        {"enter", [](float x, float y) { Picture1_MouseEnter(x, y); }},
+    };
+    for (const Case& c : cases) {
+        shell().OrbitYaw = shell().OrbitPitch = 0;
+        Picture1_MouseMove(0, 0, 10, 10);  // the last hover, far away
+        c.start(300.4f, 200.6f);
+        Picture1_MouseMove(kLeftButton, 0, 305, 201);
+        EXPECT_NEAR(shell().OrbitYaw, -0.05f, 1e-6) << c.what;
+        EXPECT_NEAR(shell().OrbitPitch, 0, 1e-6) << c.what;
+    }
+}
+
+TEST_F(HoverTest, CommandsThatClearTheSceneInLightModeGetTheMarkerBack) {
+    struct Case {
+        const char* what;
+        std::function<void()> command;
+    };
+    const Case cases[] = {
+        {"solid chosen", [] { mnuBasicOption_Click(4); }},
+        {"scene cleared", ClearAll},
+        {"chart", [] { ChartDemo(0); }},
+        {"two clears before a frame", [] { ClearAll(), mnuBasicOption_Click(0); }},
+        {"studio model opened", [] { OpenModelPath(std::string(ORRIN_TEST_DATA) + "/3ds/fels.3ds"); }},
+    };
+    Picture1_KeyDown(kShiftKey, kShiftMask);
+    for (const Case& c : cases) {
+        c.command();
+        EXPECT_EQ(shell().LightMarker, 0) << c.what;
+        // Until the marker is back the hover test still outlines nothing.
+        Picture1_MouseMove(0, kShiftMask, 244, 184);
+        EXPECT_EQ(shell().HighlightedFace, 0) << c.what;
+        EXPECT_EQ(form().Picture1.MousePointer, kPointerDefault) << c.what;
+        ASSERT_TRUE(RunFrameIfWanted()) << c.what;
+        const Index marker = shell().LightMarker;
+        ASSERT_NE(marker, 0) << c.what;
+        // Built after what the command made: the last mesh, red, and not the current one.
+        EXPECT_EQ(marker, RangeLast(store().MeshSlots)) << c.what;
+        EXPECT_NE(store().CurrentMesh, marker) << c.what;
+        EXPECT_EQ(store().Faces[store().Meshes[marker].FirstFace].Color, (ColorRGB16{255, 0, 0})) << c.what;
+        EXPECT_EQ(store().Meshes[marker].Position, store().Lights[1].Position) << c.what;
+    }
+    Picture1_KeyUp(kShiftKey, 0);
+    EXPECT_EQ(shell().LightMarker, 0);
+    ASSERT_TRUE(RunFrameIfWanted());
+    EXPECT_EQ(shell().LightMarker, 0);  // out of light mode no marker comes back
 }
 
 }  // namespace
