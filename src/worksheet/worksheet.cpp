@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "geometry/solid_mesh.hpp"
+#include "geometry/vertex_labels.hpp"
 #include "render/draw_list.hpp"
 #include "render/draw_style_codes.hpp"
 #include "render/frame_pipeline.hpp"
@@ -56,7 +57,7 @@ Worksheet::Worksheet() {
 }
 
 bool Worksheet::Place(const SolidSource& source) {
-    PlacedSolid placed = PlaceSource(source);
+    ShownSolid placed = PlaceSource(source);
     if (!placed.Built) {
         status_ = placed.Error;
         // A refused model has already emptied the scene: show the solid that was there before.
@@ -266,8 +267,6 @@ std::string Worksheet::SheetNote(SheetTab tab) const {
     switch (tab) {
         case SheetTab::Net:
             return "展开图: not available yet";
-        case SheetTab::Section:
-            return "截面: not available yet";
         default:
             return {};
     }
@@ -278,7 +277,22 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     WorksheetDocument doc = doc_;
     doc.Tab = tab;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
-    return MakeTextbookTabSheet(meshes, doc, placed_);
+    if (tab != SheetTab::Section) return MakeTextbookTabSheet(meshes, doc, placed_);
+    // The section is drawn into the oblique drawing, with its true shape beside it.
+    doc.Tab = SheetTab::Oblique;
+    const SolidMesh mesh = ReadSceneMesh(mesh_);
+    const std::vector<LetteredCorner> corners =
+        LetterSolidCorners(mesh, placed_.Polyhedral ? 0 : kDefaultFeatureAngleDegrees);
+    try {
+        const DrawnSection drawn = MakeDrawnSection(mesh, ChosenPlane(doc.Section, mesh, corners), corners, placed_.Exact);
+        sectionText_ = drawn.Cut.Polygons.empty() ? drawn.Cut.Note : SectionCaption(drawn);
+        sectionShape_ = drawn.Cut.Polygons.empty() ? std::string() : std::string(drawn.Shape.Chinese);
+        return MakeTextbookTabSheet(meshes, doc, placed_, drawn);
+    } catch (const SectionPlaneError& error) {
+        sectionText_ = error.what();
+        sectionShape_.clear();
+        return MakeTextbookTabSheet(meshes, doc, placed_);
+    }
 }
 
 const Sheet& Worksheet::CurrentSheet() {

@@ -29,7 +29,7 @@ class Worksheet {
     Worksheet();
 
     const WorksheetDocument& Document() const { return doc_; }
-    const PlacedSolid& Placed() const { return placed_; }
+    const ShownSolid& Placed() const { return placed_; }
     const SolidFacts& Facts() const { return facts_; }
     // The status line: the last command's outcome or the reason it was refused.
     const std::string& Status() const { return status_; }
@@ -67,6 +67,11 @@ class Worksheet {
     // Why the tab has nothing to show ("not available yet", "no net"), or empty.
     std::string SheetNote(SheetTab tab) const;
 
+    // The section of the last drawn 截面 sheet: its caption (name and area) or why there is none, and
+    // its shape's name ("正三角形"), empty when the plane misses the solid.
+    const std::string& SectionText() const { return sectionText_; }
+    const std::string& SectionShapeName() const { return sectionShape_; }
+
     // The measures panel's lines, under the solid's title.
     std::vector<std::string> MeasureLines() const;
 
@@ -81,11 +86,12 @@ class Worksheet {
     void SheetChanged() { sheetDirty_ = true; viewDirty_ = true; }
 
     WorksheetDocument doc_;
-    PlacedSolid placed_;
+    ShownSolid placed_;
     SolidFacts facts_;
     int mesh_ = 0;
     std::string status_;
     quarn::Sheet sheet_;
+    std::string sectionText_, sectionShape_;
     bool sheetDirty_ = true;
     bool viewDirty_ = true;
     int hoverFace_ = -1;  // solid face outlined in the view

@@ -43,7 +43,7 @@ Index FirstMesh() {
     return s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
 }
 
-PlacedSolid Finish(Index mesh, PlacedSolid placed) {
+ShownSolid Finish(Index mesh, ShownSolid placed) {
     SceneStore& s = Scene();
     s.CurrentMesh = mesh;
     if (mesh == 0) {
@@ -58,8 +58,8 @@ PlacedSolid Finish(Index mesh, PlacedSolid placed) {
     return placed;
 }
 
-PlacedSolid PlaceModel(const std::string& path) {
-    PlacedSolid placed;
+ShownSolid PlaceModel(const std::string& path) {
+    ShownSolid placed;
     placed.Title = FileName(path);
     const std::string lower = Lower(path);
     const bool native = EndsWith(lower, ".qrn");
@@ -132,8 +132,8 @@ std::vector<SolidPreset> SolidPresets() {
     return presets;
 }
 
-PlacedSolid PlaceSource(const SolidSource& source) {
-    PlacedSolid placed;
+ShownSolid PlaceSource(const SolidSource& source) {
+    ShownSolid placed;
     switch (source.Kind) {
         case SourceKind::Family: {
             placed.Title = DescribeSchoolSolid(source.Family);

@@ -22,7 +22,7 @@ struct SolidSource {
 };
 
 // What the scene holds after a source was placed.
-struct PlacedSolid {
+struct ShownSolid {
     bool Built = false;
     std::optional<quarn::IdealSolid> Exact;  // the exact solid the mesh stands for
     bool Polyhedral = false;                 // every edge between two faces is an edge of the solid
@@ -46,6 +46,6 @@ std::vector<SolidPreset> SolidPresets();
 
 // Deletes every mesh (camera and light stay), builds or loads the source and centres it. A model the
 // readers refuse leaves an empty scene and an Error.
-PlacedSolid PlaceSource(const SolidSource& source);
+ShownSolid PlaceSource(const SolidSource& source);
 
 }  // namespace orrin

@@ -244,7 +244,14 @@ void WorksheetWindow::Refresh() {
         tabs_->setCurrentIndex(static_cast<int>(doc.Tab));
         fold_->setValue(static_cast<int>(doc.Fold * 100 + 0.5));
     }
-    const std::string note = worksheet_.SheetNote(doc.Tab);
+    try {
+        sheetView_->ShowSheet(worksheet_.CurrentSheet());
+    } catch (const EngineFault& fault) {
+        CurrentUi().ShowMessage(fault.what(), tr("Orrin Worksheets").toStdString(), MessageIcon::Error);
+    }
+    // Under the tabs: why the sheet is empty, or the section's name and area.
+    std::string note = worksheet_.SheetNote(doc.Tab);
+    if (note.empty() && doc.Tab == SheetTab::Section) note = worksheet_.SectionText();
     note_->setText(QString::fromStdString(note));
     note_->setVisible(!note.empty());
     for (QWidget* w : {static_cast<QWidget*>(fold_), static_cast<QWidget*>(netTabs_)}) w->setEnabled(worksheet_.SheetNote(SheetTab::Net).empty());
@@ -252,11 +259,6 @@ void WorksheetWindow::Refresh() {
                        static_cast<QWidget*>(offset_), static_cast<QWidget*>(tilt_)})
         w->setEnabled(worksheet_.SheetNote(SheetTab::Section).empty());
     if (doc.Tab == SheetTab::Section) FillSectionPoints();
-    try {
-        sheetView_->ShowSheet(worksheet_.CurrentSheet());
-    } catch (const EngineFault& fault) {
-        statusBar()->showMessage(QString::fromUtf8(fault.what()));
-    }
     QStringList lines;
     for (const std::string& line : worksheet_.MeasureLines()) lines << QString::fromStdString(line);
     if (measures_->toPlainText() != lines.join('\n')) measures_->setPlainText(lines.join('\n'));

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <functional>
+#include <array>
 #include <set>
 
 #include "drawing/sheet_writer.hpp"
@@ -175,11 +176,39 @@ TEST_F(WorksheetTest, HiddenEdgeChoiceAndTabsWithoutDrawings) {
     sheet->SetHiddenEdges(HiddenEdges::Solid);
     EXPECT_EQ(pens(quarn::Pen::Hidden), 0);
     EXPECT_GT(pens(quarn::Pen::Visible), visible);
-    for (const SheetTab tab : {SheetTab::Net, SheetTab::Section}) {
-        sheet->SetTab(tab);
-        ASSERT_EQ(sheet->CurrentSheet().Texts.size(), 1u);
-        EXPECT_NE(sheet->CurrentSheet().Texts[0].Text.find("not available yet"), std::string::npos);
+    sheet->SetTab(SheetTab::Net);
+    ASSERT_EQ(sheet->CurrentSheet().Texts.size(), 1u);
+    EXPECT_NE(sheet->CurrentSheet().Texts[0].Text.find("not available yet"), std::string::npos);
+}
+
+// The section through three of the cube's points or moved by the sliders is named as a teacher names
+// it; a point the cube has not is refused with the reason on the sheet's line.
+TEST_F(WorksheetTest, SectionsThroughPointsOrSlidersAreNamed) {
+    sheet->ChoosePreset(0);
+    sheet->SetTab(SheetTab::Section);
+    const struct {
+        std::array<std::string, 3> through;
+        const char* shape;
+    } planes[] = {
+        {{"A1", "B", "D"}, "正三角形"},
+        {{"A", "C", "C1"}, "矩形"},
+        {{"mid(A,B)", "mid(B,C)", "mid(C,C1)"}, "正六边形"},
+    };
+    for (const auto& p : planes) {
+        sheet->SetSectionPoints(p.through);
+        sheet->CurrentSheet();
+        EXPECT_EQ(sheet->SectionShapeName(), p.shape) << p.through[0] << p.through[1] << p.through[2];
     }
+    sheet->SetSectionSliders(0.5, 0);
+    sheet->CurrentSheet();
+    EXPECT_EQ(sheet->SectionShapeName(), "正方形");
+    EXPECT_NE(sheet->SectionText().find("1600"), std::string::npos) << sheet->SectionText();
+    sheet->SetSectionSliders(0, 45);  // through the middle, tilted: across two opposite edges
+    sheet->CurrentSheet();
+    EXPECT_EQ(sheet->SectionShapeName(), "矩形");
+    sheet->SetSectionPoints({"A", "B", "Q"});  // no corner Q
+    sheet->CurrentSheet();
+    EXPECT_NE(sheet->SectionText().find("Q"), std::string::npos) << sheet->SectionText();
 }
 
 // The faces and edges a teacher names: a cuboid's faces by their corners with their areas, its
