@@ -105,27 +105,40 @@ std::size_t MainPolygon(const Section& section) {
     return main;
 }
 
-// The direction the true shape is laid along: a polygon's longest side; a faceted curve's longest
-// chord, so that an ellipse lies with its major axis across the page.
-std::pair<Point3, Point3> BaseLine(const SectionPolygon& polygon) {
+// The direction the true shape is laid along: a polygon's longest side; for a faceted curve the
+// principal axis of its area, so that an ellipse lies with its major axis across the page.
+std::pair<Point3, Point3> BaseLine(const SectionPolygon& polygon, const Point3& normal) {
     const std::size_t n = polygon.Points.size();
     if (n <= kMostLetteredPoints) {
         const std::size_t k =
             std::size_t(std::max_element(polygon.Sides.begin(), polygon.Sides.end()) - polygon.Sides.begin());
         return {polygon.Points[k], polygon.Points[(k + 1) % n]};
     }
-    std::pair<Point3, Point3> chord{polygon.Points[0], polygon.Points[1]};
-    double longest = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j)
-            if (const double d = LengthOf(polygon.Points[j] - polygon.Points[i]); d > longest)
-                longest = d, chord = {polygon.Points[i], polygon.Points[j]};
-    return chord;
+    Point3 u, v;
+    PlaneAxes(normal, u, v);
+    const Point3 origin = polygon.Points[0];
+    // Second moments of the area about its centroid, from the triangles fanning out of the first point.
+    double area = 0, cx = 0, cy = 0, xx = 0, yy = 0, xy = 0;
+    const auto flat = [&](const Point3& p) { return Point2{DotProduct(p - origin, u), DotProduct(p - origin, v)}; };
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point2 a = flat(polygon.Points[k]), b = flat(polygon.Points[(k + 1) % n]);
+        const double cross = CrossProduct2(a, b);
+        area += cross / 2;
+        cx += (a.x + b.x) * cross / 6, cy += (a.y + b.y) * cross / 6;
+        xx += (a.x * a.x + a.x * b.x + b.x * b.x) * cross / 12;
+        yy += (a.y * a.y + a.y * b.y + b.y * b.y) * cross / 12;
+        xy += (a.x * b.y + 2 * a.x * a.y + 2 * b.x * b.y + b.x * a.y) * cross / 24;
+    }
+    cx /= area, cy /= area;
+    xx -= area * cx * cx, yy -= area * cy * cy, xy -= area * cx * cy;
+    const double angle = std::atan2(2 * xy, xx - yy) / 2;
+    const Point3 centre = origin + u * cx + v * cy;
+    return {centre, centre + (u * std::cos(angle) + v * std::sin(angle))};
 }
 
 // The true shape in the plane, laid along its base line with the polygon above a base side.
 std::vector<std::vector<Point2>> Flatten(const Section& section) {
-    const auto [origin, end] = BaseLine(section.Polygons[MainPolygon(section)]);
+    const auto [origin, end] = BaseLine(section.Polygons[MainPolygon(section)], section.Plane.Normal);
     const Point3 along = end - origin;
     const Point3 u = along * (1 / LengthOf(along));
     const Point3 v = CrossProduct(section.Plane.Normal, u);

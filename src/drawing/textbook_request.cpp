@@ -166,7 +166,12 @@ Sheet ArrangeThreeViews(const TeacherDrawing& drawing, CaptionLanguage language)
     const char* chinese[] = {"主视图", "左视图", "俯视图"};
     const char* english[] = {"front view", "side view", "top view"};
     Sheet views[3];
-    for (int k = 0; k < 3; ++k) views[k] = drawing.Draw(kinds[k], MakeTextbookView(kinds[k]));
+    for (int k = 0; k < 3; ++k) {
+        views[k] = drawing.Draw(kinds[k], MakeTextbookView(kinds[k]));
+        // Three views carry no corner letters: corners one behind the other would print theirs on
+        // top of each other.
+        std::erase_if(views[k].Texts, [](const SheetText& t) { return t.Role == TextRole::Letter; });
+    }
     const Box2 f = views[0].Extent, s = views[1].Extent, t = views[2].Extent;
     if (f.Empty()) return views[0];
     const double largest = std::max({f.Width(), f.Height(), s.Width(), t.Height()});
@@ -177,7 +182,7 @@ Sheet ArrangeThreeViews(const TeacherDrawing& drawing, CaptionLanguage language)
         Append(sheet, views[k], offsets[k]);
         const Box2& e = views[k].Extent;
         if (e.Empty()) continue;
-        // Under everything the view draws, centre lines and letters included.
+        // Under everything the view draws, centre lines included.
         const Point2 under{(e.MinX + e.MaxX) / 2, views[k].Bounds().MinY - kCaptionDrop * largest};
         sheet.Texts.push_back({TextRole::Caption, language == CaptionLanguage::English ? english[k] : chinese[k], "",
                                under + offsets[k], {0, -1}});

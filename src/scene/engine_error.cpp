@@ -15,6 +15,15 @@ const char* EngineErrorMessage(int code) {
     }
 }
 
-void ShowEngineError(int code) { CurrentUi().ShowMessage(EngineErrorMessage(code), "Error", MessageIcon::Error); }
+namespace {
+int errorsShown = 0;
+}
+
+void ShowEngineError(int code) {
+    ++errorsShown;
+    CurrentUi().ShowMessage(EngineErrorMessage(code), "Error", MessageIcon::Error);
+}
+
+int EngineErrorsShown() { return errorsShown; }
 
 }  // namespace quarn

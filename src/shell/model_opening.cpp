@@ -5,6 +5,7 @@
 #include "files/import_3ds.hpp"
 #include "files/native_model.hpp"
 #include "platform/ui.hpp"
+#include "scene/engine_error.hpp"
 #include "scene/scene.hpp"
 #include "shell/commands.hpp"
 #include "shell/solid_menu_commands.hpp"
@@ -30,9 +31,10 @@ bool SceneHasAFace() {
 }
 
 // A model that was read but brought nothing to draw would leave the view empty without a word. A native
-// model that failed (mesh 0) and a file that cannot be opened at all were already reported by the reader.
-void ReportIfNothingToShow(const std::string& path, ModelKind kind) {
-    if (SceneHasAFace()) return;
+// model that failed (mesh 0), a file that cannot be opened at all and a load that showed an engine error
+// (a mesh too large to allocate) were already reported.
+void ReportIfNothingToShow(const std::string& path, ModelKind kind, int engineErrorsBefore) {
+    if (SceneHasAFace() || EngineErrorsShown() != engineErrorsBefore) return;
     if (kind == ModelKind::Native && Scene().CurrentMesh == 0) return;
     if (kind == ModelKind::Studio3ds && !std::ifstream(path, std::ios::binary).is_open()) return;
     CurrentUi().ShowMessage("\"" + path + "\" holds no object that Orrin can show.", "Orrin",
@@ -53,6 +55,7 @@ ModelKind ModelKindOf(const std::string& path) {
 void OpenCommandLineModel(const std::string& commandLine) {
     SceneStore& s = Scene();
     const ModelKind kind = ModelKindOf(commandLine);
+    const int engineErrors = EngineErrorsShown();
     switch (kind) {
         case ModelKind::Native:
             s.CurrentMesh = LoadModel(commandLine);
@@ -66,7 +69,7 @@ void OpenCommandLineModel(const std::string& commandLine) {
             ReportUnknownKind(commandLine);
             break;
     }
-    if (kind != ModelKind::Unknown) ReportIfNothingToShow(commandLine, kind);
+    if (kind != ModelKind::Unknown) ReportIfNothingToShow(commandLine, kind, engineErrors);
     CenterMesh(s.CurrentMesh);
     s.NeedsRedraw = true;
 }
@@ -82,6 +85,7 @@ void OpenModelPath(const std::string& path) {
     // A file of another kind is refused before anything is thrown away.
     if (kind == ModelKind::Unknown) return ReportUnknownKind(path);
     ClearAllMeshes();
+    const int engineErrors = EngineErrorsShown();
     if (kind == ModelKind::Native) {
         s.CurrentMesh = LoadModel(path);
     } else {
@@ -90,7 +94,7 @@ void OpenModelPath(const std::string& path) {
         // The first imported mesh becomes current; an import that brought none leaves no current mesh.
         s.CurrentMesh = s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
     }
-    ReportIfNothingToShow(path, kind);
+    ReportIfNothingToShow(path, kind, engineErrors);
     s.NeedsRedraw = true;
 }
 
