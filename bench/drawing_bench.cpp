@@ -1,6 +1,6 @@
 // Textbook line drawings of models of about 10000 faces: a finely divided torus (silhouettes over
 // curved facets) and a block of boxes (many feature edges hiding each other), then a whole sheet
-// written to a vector file.
+// written to a vector file; and the oblique drawing of each menu solid, as a slider redraws it.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,7 @@
 #include "drawing/textbook_sheet.hpp"
 #include "scene/scene.hpp"
 #include "solids/curved_solids.hpp"
+#include "solids/solid_menu.hpp"
 
 namespace {
 
@@ -57,6 +58,14 @@ void BM_DrawFineTorusFromTheCamera(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFineTorusFromTheCamera)->Unit(benchmark::kMillisecond);
 
+void BM_DrawFineTorusOblique(benchmark::State& state) {
+    const SolidMesh torus = FineTorus();
+    const DrawingView view = MakeTextbookView(ViewKind::Oblique);
+    for (auto _ : state) benchmark::DoNotOptimize(DrawSolidEdges({&torus, 1}, view).Runs.size());
+    state.SetLabel(std::to_string(torus.Triangles.size()) + " faces");
+}
+BENCHMARK(BM_DrawFineTorusOblique)->Unit(benchmark::kMillisecond);
+
 void BM_DrawBlockOfBoxesOblique(benchmark::State& state) {
     const SolidMesh boxes = BlockOfBoxes();
     const DrawingView view = MakeTextbookView(ViewKind::Oblique);
@@ -65,6 +74,23 @@ void BM_DrawBlockOfBoxesOblique(benchmark::State& state) {
     state.SetLabel(std::to_string(boxes.Triangles.size()) + " faces, " + std::to_string(runs) + " runs");
 }
 BENCHMARK(BM_DrawBlockOfBoxesOblique)->Unit(benchmark::kMillisecond);
+
+// The argument is the solid's place in the menu.
+void BM_DrawMenuSolidOblique(benchmark::State& state) {
+    const SolidMenuEntry& entry = SolidMenuEntries()[std::size_t(state.range(0))];
+    ResetScene();
+    InitEngine();
+    const Index built = BuildMenuSolid(entry.Index);
+    CenterMesh(built);
+    const SolidMesh solid = ReadSceneMesh(built);
+    const DrawingView view = MakeTextbookView(ViewKind::Oblique);
+    const DrawingOptions labelled{.Labels = true};
+    for (auto _ : state) benchmark::DoNotOptimize(DrawSolidEdges({&solid, 1}, view, labelled).Runs.size());
+    state.SetLabel(std::string(entry.EnglishName));
+}
+BENCHMARK(BM_DrawMenuSolidOblique)
+    ->DenseRange(0, int(SolidMenuEntries().size()) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // What orrin-render --textbook --view three does after loading: three drawings and an SVG file.
 void BM_ThreeViewSheetOfBoxesToSvg(benchmark::State& state) {

@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  dpkg-dev fakeroot lintian desktop-file-utils appstream libxml2-utils librsvg2-bin shared-mime-info strace
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev libpng-dev libcairo2-dev fonts-wqy-microhei
   clang libclang-rt-14-dev

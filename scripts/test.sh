@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors, runs every test,
+# Installs what is missing, builds with warnings as errors, runs every test, packs that build as a
+# Debian package and checks the package,
 # then builds and runs the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and finally gives each fuzz target a short run over its corpus.
 set -euo pipefail
@@ -13,6 +14,9 @@ echo "== normal build =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRIN_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Debian package of the normal build =="
+tests/package/check_package.sh build
 
 echo "== sanitizer build =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORRIN_WERROR=ON -DORRIN_SANITIZE=ON -DORRIN_BENCH=OFF

@@ -8,6 +8,7 @@
 #include "files/native_model.hpp"
 #include "measures_report.hpp"
 #include "message_log.hpp"
+#include "net_output.hpp"
 #include "platform/engine_fault.hpp"
 #include "platform/random.hpp"
 #include "render/view_background.hpp"
@@ -64,7 +65,9 @@ int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
 
     report.section = CutSceneSolid(options, solid);
     if (options.textbook.enabled) WriteTextbookDrawing(options, solid, report.section);
-    if ((!options.outputPng.empty() && !options.textbook.enabled) || options.frame) {
+    if (options.net.enabled) report.net = RunNet(options, solid);
+    const bool sheet = options.textbook.enabled || WritesNetSheet(options);
+    if ((!options.outputPng.empty() && !sheet) || options.frame) {
         DrawFrame(options);
         if (!options.outputPng.empty()) Form1().Picture1.Image.WritePng(options.outputPng);
     }
@@ -77,7 +80,7 @@ int RunSteps(const RenderOptions& options, SceneReportOptions& report) {
 int Run(const RenderOptions& options) {
     if (options.seed) UseFixedRandomSeed(*options.seed);
     MessageLog log;
-    SceneReportOptions report{options.geometry, options.frame, {}, {}};
+    SceneReportOptions report{options.geometry, options.frame, {}, {}, std::nullopt};
     try {
         const int status = RunSteps(options, report);
         if (options.info) WriteSceneReport(std::cout, report, log.Messages());

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "scene_sources.hpp"
 
@@ -76,6 +77,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         else if (arg == "--geometry") options.geometry = true;
         else if (ParseTextbookOption(arg, value, options.textbook)) continue;
         else if (ParseSectionOption(arg, value, options.section)) continue;
+        else if (ParseNetOption(arg, value, options.net)) continue;
         else if (arg == "--save") {
             options.source = value();
             options.saveQrn = value();
@@ -101,6 +103,10 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& arguments) {
         throw UsageError("nothing to do: give -o FILE.png, --info or --save");
     if (options.frame && !options.info) throw UsageError("--frame goes with --info");
     if (options.geometry && !options.info) throw UsageError("--geometry goes with --info");
+    // --labels letters the net when there is one.
+    if (options.net.enabled) options.net.labels = std::exchange(options.textbook.labels, false);
+    if (options.net.enabled && options.textbook.enabled) throw UsageError("--net and --textbook draw different sheets; give one");
+    CheckNetOptions(options.net, options.outputPng, options.info);
     CheckTextbookOptions(options.textbook, options.outputPng);
     CheckSectionOptions(options.section, options.info, options.textbook);
     return options;
@@ -110,6 +116,7 @@ std::string RenderUsage() {
     return R"(Usage:
   orrin-render SOURCE [options] -o OUT.png     draw one frame of SOURCE into a PNG file
   orrin-render SOURCE --textbook [--view V] -o OUT.svg   draw SOURCE as a textbook line drawing
+  orrin-render SOURCE --net [--labels] [--tabs] -o OUT.pdf   the solid's net at true size, to print
   orrin-render SOURCE --info [--geometry] [--frame]   print the scene as JSON and each mesh's measures
   orrin-render --save SOURCE OUT.qrn           write the built solid or loaded model as a model file
 
@@ -143,7 +150,7 @@ Options:
                    its corner vertices, their screen positions, its depth key and the colours
                    handed to the fill (shade; vertexShades in style 5; none in styles 0 and 4)
   --help           show this text
-)" + std::string(kTextbookUsage) + kSectionUsage + R"(
+)" + std::string(kTextbookUsage) + kSectionUsage + "\n" + std::string(kNetUsage) + R"(
 
 Examples:
   orrin-render cone --yaw 0.6 --pitch 0.4 -o cone.png
@@ -153,6 +160,8 @@ Examples:
   orrin-render hexagonal-pyramid --textbook --view oblique --labels -o pyramid.svg
   orrin-render frustum:n=4,r1=40,r2=20,h=30 --textbook --view oblique --labels -o frustum.svg
   orrin-render cube --section through:A,C,D1 --textbook --view oblique --labels -o section.svg
+  orrin-render cube --net --labels --tabs -o cube-net.pdf
+  orrin-render cone --net --fold 0.5 --yaw 0.6 --pitch 0.5 -o cone-folding.png
 )";
 }
 

@@ -9,6 +9,7 @@
 
 #include "solids/school_solids.hpp"
 #include "section_options.hpp"
+#include "net_options.hpp"
 #include "textbook_options.hpp"
 
 namespace orrin {
@@ -34,6 +35,7 @@ struct RenderOptions {
     bool help = false;
     TextbookOptions textbook;
     SectionOptions section;
+    NetOptions net;
 };
 
 // A command line that cannot be understood; the text says what is wrong.

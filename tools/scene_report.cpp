@@ -2,6 +2,7 @@
 
 #include "json_writer.hpp"
 #include "measures_report.hpp"
+#include "net_output.hpp"
 #include "render/draw_style_table.hpp"
 #include "scene/scene.hpp"
 #include "section_output.hpp"
@@ -171,6 +172,7 @@ void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,
     WriteMessages(json, messages);
     if (options.drawList) WriteDrawList(json);
     if (options.section) WriteSectionReport(json, *options.section);
+    if (options.net) WriteNetReport(json, *options.net);
     json.EndObject();
     out << '\n';
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/section_sheet.hpp"
+#include "geometry/solid_net.hpp"
 #include "message_log.hpp"
 #include "scene_sources.hpp"
 
@@ -17,6 +18,7 @@ struct SceneReportOptions {
     bool drawList = false;         // the last frame's draw list
     LoadedSolid solid;             // what the current mesh was built as
     std::optional<quarn::DrawnSection> section;  // --section: the current mesh cut by the plane
+    std::optional<quarn::SolidNet> net;  // --net
 };
 
 void WriteSceneReport(std::ostream& out, const SceneReportOptions& options,

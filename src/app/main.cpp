@@ -1,6 +1,7 @@
 // orrin: the desktop window. Optional arguments name a model file to open at start-up.
 
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
 
     window.Start(orrin::JoinCommandLine(arguments));
     orrin::Shell().HelpPage =
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/orrin-help.html")).toStdString();
+        orrin::FindHelpPage(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     int status = 0;
     if (!window.HasEnded()) {
         window.show();

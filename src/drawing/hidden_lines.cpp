@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quarn {
 namespace {
 
+// Grid cells are about half as wide as a typical face.
+constexpr double kCellScale = 0.5;
+
 // Where the affine function f(s) = f0 + (f1 - f0) s is above zero, intersected with [lo, hi].
-bool ClipAbove(double f0, double f1, double& lo, double& hi) {
+inline bool ClipAbove(double f0, double f1, double& lo, double& hi) {
     const double slope = f1 - f0;
     if (slope == 0) return f0 > 0 && lo < hi;
     const double root = -f0 / slope;
@@ -18,59 +22,116 @@ bool ClipAbove(double f0, double f1, double& lo, double& hi) {
     return lo < hi;
 }
 
-// The part of a -> b that lies inside the triangle and behind it.
-bool HiddenBehind(const Occluder& o, const Projected& a, const Projected& b, double tolerance2d,
-                  double qTolerance, double& lo, double& hi) {
-    const Point2 &p0 = o.Corners[0].At, &p1 = o.Corners[1].At, &p2 = o.Corners[2].At;
-    const double area2 = CrossProduct2(p1 - p0, p2 - p0);
-    if (std::fabs(area2) <= tolerance2d * (LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2)))
-        return false;
-    const double orientation = area2 > 0 ? 1 : -1;
-    lo = 0, hi = 1;
-    for (int k = 0; k < 3; ++k) {
-        const Point2& from = o.Corners[k].At;
-        const Point2 side = o.Corners[(k + 1) % 3].At - from;
-        const double margin = tolerance2d * LengthOf(side);
-        const double fa = orientation * CrossProduct2(side, a.At - from) + margin;
-        const double fb = orientation * CrossProduct2(side, b.At - from) + margin;
-        if (!ClipAbove(fa, fb, lo, hi)) return false;
+// True when the intervals leave no gap in [0, 1]; reachesEnds: some interval starts at 0 and some ends
+// at 1, without which they cannot.
+bool CoversWhole(Intervals& intervals, bool reachesEnds) {
+    const auto& last = intervals.back();
+    if (last.first == 0 && last.second == 1) return true;
+    if (!reachesEnds) return false;
+    std::sort(intervals.begin(), intervals.end());
+    if (intervals.front().first > 0) return false;
+    double reached = 0;
+    for (const auto& [lo, hi] : intervals) {
+        if (lo > reached) return false;
+        reached = std::max(reached, hi);
     }
-    // The face's nearness at a drawing point through its plane Q = alpha x + beta y + gamma.
-    const Point2 e1 = p1 - p0, e2 = p2 - p0;
-    const double dq1 = o.Corners[1].Q - o.Corners[0].Q, dq2 = o.Corners[2].Q - o.Corners[0].Q;
-    const auto faceQ = [&](const Point2& p) {
-        const Point2 d = p - p0;
-        const double u = CrossProduct2(d, e2) / area2, v = CrossProduct2(e1, d) / area2;
-        return o.Corners[0].Q + u * dq1 + v * dq2;
-    };
-    return ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi);
+    return reached >= 1;
 }
 
 Box2 BoxOf(const Occluder& o) {
+    const Point2 &a = o.Corners[0].At, &b = o.Corners[1].At, &c = o.Corners[2].At;
     Box2 box;
-    for (const Projected& c : o.Corners) box.Add(c.At);
+    box.MinX = std::min({a.x, b.x, c.x}), box.MaxX = std::max({a.x, b.x, c.x});
+    box.MinY = std::min({a.y, b.y, c.y}), box.MaxY = std::max({a.y, b.y, c.y});
     return box;
 }
 
 }  // namespace
 
+OccluderGrid::Prepared OccluderGrid::Prepare(const Occluder& o) const {
+    Prepared p;
+    p.Corner0 = o.Corners[0].At;
+    p.Q0 = o.Corners[0].Q;
+    p.Edge1 = o.Corners[1].At - p.Corner0, p.Edge2 = o.Corners[2].At - p.Corner0;
+    p.Area2 = CrossProduct2(p.Edge1, p.Edge2);
+    p.Dq1 = o.Corners[1].Q - p.Q0, p.Dq2 = o.Corners[2].Q - p.Q0;
+    for (int k = 0; k < 3; ++k) {
+        p.From[k] = o.Corners[k].At;
+        p.Side[k] = o.Corners[(k + 1) % 3].At - p.From[k];
+        p.SideLength[k] = LengthOf(p.Side[k]);
+    }
+    const Point2 &p0 = o.Corners[0].At, &p1 = o.Corners[1].At, &p2 = o.Corners[2].At;
+    p.Degenerate =
+        std::fabs(p.Area2) <= tolerance2d_ * (LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2));
+    p.Orientation = p.Area2 > 0 ? 1 : -1;
+    // The triangle grown by the tolerance is the triangle scaled about its incentre by
+    // (inradius + tolerance) / inradius: its corners move by less than longest side * tolerance / inradius.
+    p.Box = p.Reach = BoxOf(o);
+    if (!p.Degenerate) {
+        const double perimeter = p.SideLength[0] + p.SideLength[1] + p.SideLength[2];
+        const double longest = std::max({p.SideLength[0], p.SideLength[1], p.SideLength[2]});
+        const double grow = 2 * longest * tolerance2d_ * perimeter / std::fabs(p.Area2) + 1e-9 * longest;
+        p.Reach.MinX -= grow, p.Reach.MinY -= grow, p.Reach.MaxX += grow, p.Reach.MaxY += grow;
+    }
+    return p;
+}
+
+// The part of a -> b that lies inside the triangle grown by reach and behind it. The depth is clipped
+// first, as it turns most faces away at once; the clips only narrow [lo, hi], so their order does not
+// change the result.
+bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
+                                double qTolerance, double& lo, double& hi) {
+    if (o.Degenerate) return false;
+    // The face's nearness at a drawing point through its plane Q = alpha x + beta y + gamma.
+    const auto faceQ = [&](const Point2& p) {
+        const Point2 d = p - o.Corner0;
+        const double u = CrossProduct2(d, o.Edge2) / o.Area2, v = CrossProduct2(o.Edge1, d) / o.Area2;
+        return o.Q0 + u * o.Dq1 + v * o.Dq2;
+    };
+    lo = 0, hi = 1;
+    if (!ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi)) return false;
+    for (int k = 0; k < 3; ++k) {
+        const double margin = reach * o.SideLength[k];
+        const double fa = o.Orientation * CrossProduct2(o.Side[k], a.At - o.From[k]) + margin;
+        const double fb = o.Orientation * CrossProduct2(o.Side[k], b.At - o.From[k]) + margin;
+        if (!ClipAbove(fa, fb, lo, hi)) return false;
+    }
+    return true;
+}
+
 OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
     : occluders_(std::move(occluders)), tolerance2d_(tolerance2d), stamp_(occluders_.size(), 0) {
-    for (const Occluder& o : occluders_) box_.Add(BoxOf(o));
+    prepared_.reserve(occluders_.size());
+    for (const Occluder& o : occluders_) prepared_.push_back(Prepare(o)), box_.Add(prepared_.back().Box);
     if (box_.Empty()) return;
-    // About two faces per cell for an even spread, at most 256 x 256 cells.
-    const int side = std::clamp(int(std::sqrt(occluders_.size() / 2.0)), 1, 256);
-    columns_ = rows_ = side;
+    // Square cells about half as wide as a typical face, so that a face lies in few cells and an edge meets
+    // few faces that do not cover it; at least one face per cell on average, at most 256 x 256 cells.
+    double typical = 0;
+    for (const Prepared& p : prepared_) typical += std::max(p.Box.Width(), p.Box.Height());
+    typical /= double(occluders_.size());
+    const double fewest =
+        std::sqrt(std::max(box_.Width() * box_.Height(), 1e-300) / double(occluders_.size()));
+    const double cell = std::max({typical * kCellScale, fewest, 1e-300});
+    columns_ = std::clamp(int(std::ceil(box_.Width() / cell)), 1, 256);
+    rows_ = std::clamp(int(std::ceil(box_.Height() / cell)), 1, 256);
     cellWidth_ = std::max(box_.Width(), 1e-300) / columns_;
     cellHeight_ = std::max(box_.Height(), 1e-300) / rows_;
-    cells_.resize(std::size_t(columns_) * rows_);
-    for (int i = 0; i < int(occluders_.size()); ++i) {
-        const Box2 b = BoxOf(occluders_[i]);
+    // The cells' lists one after another: counted first, then filled in the order of the occluders.
+    cellStart_.assign(std::size_t(columns_) * rows_ + 1, 0);
+    const auto forCells = [&](int i, auto visit) {
+        const Box2& b = prepared_[i].Box;
         const auto [c0, r0] = CellOf({b.MinX, b.MinY});
         const auto [c1, r1] = CellOf({b.MaxX, b.MaxY});
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) cells_[std::size_t(r) * columns_ + c].push_back(i);
-    }
+            for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * columns_ + c);
+    };
+    for (int i = 0; i < int(occluders_.size()); ++i)
+        forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+    for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
+    cellItems_.resize(cellStart_.back());
+    std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
+    for (int i = 0; i < int(occluders_.size()); ++i)
+        forCells(i, [&](std::size_t cell) { cellItems_[filled[cell]++] = i; });
 }
 
 std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
@@ -80,9 +141,9 @@ std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
 }
 
 Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                                        const std::function<bool(const Occluder&)>& skip) const {
+                                        const std::function<OccluderMargin(const Occluder&)>& margin) const {
     Intervals hidden;
-    if (cells_.empty()) return hidden;
+    if (cellStart_.empty()) return hidden;
     Box2 span;
     span.Add(a.At), span.Add(b.At);
     if (span.MaxX < box_.MinX || span.MinX > box_.MaxX || span.MaxY < box_.MinY || span.MinY > box_.MaxY)
@@ -93,18 +154,32 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
     const Point2 along = b.At - a.At;
     const double len = LengthOf(along);
     const double halfCell = 0.5 * std::hypot(cellWidth_, cellHeight_);
+    bool fromStart = false, toEnd = false;
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) {
             // Skip cells of the bounding box that the segment itself does not come near.
             const Point2 centre{box_.MinX + (c + 0.5) * cellWidth_, box_.MinY + (r + 0.5) * cellHeight_};
             if (len > 0 && std::fabs(CrossProduct2(along, centre - a.At)) / len > halfCell) continue;
-            for (const int i : cells_[std::size_t(r) * columns_ + c]) {
+            const std::size_t cell = std::size_t(r) * columns_ + c;
+            for (int k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
+                const int i = cellItems_[k];
                 if (stamp_[i] == query_) continue;
                 stamp_[i] = query_;
+                const Prepared& p = prepared_[i];
+                if (p.Degenerate || span.MaxX < p.Reach.MinX || span.MinX > p.Reach.MaxX ||
+                    span.MaxY < p.Reach.MinY || span.MinY > p.Reach.MaxY)
+                    continue;
                 const Occluder& o = occluders_[i];
                 double lo, hi;
-                if (!skip(o) && HiddenBehind(o, a, b, tolerance2d_, qTolerance, lo, hi))
+                const OccluderMargin extra = margin(o);
+                if (extra.Depth != std::numeric_limits<double>::infinity() &&
+                    HiddenBehind(p, a, b, tolerance2d_, qTolerance + extra.Depth, lo, hi) &&
+                    (hi - lo) * len >= extra.Overlap) {
                     hidden.push_back({lo, hi});
+                    fromStart |= lo == 0, toEnd |= hi == 1;
+                    // Hidden as a whole: what further faces hide changes nothing once merged.
+                    if (CoversWhole(hidden, fromStart && toEnd)) return {{0.0, 1.0}};
+                }
             }
         }
     return hidden;

@@ -21,6 +21,14 @@ struct Occluder {
     std::array<int, 3> Vertices{};  // welded vertices of the mesh, to recognise an edge's neighbours
 };
 
+// What one occluder needs to hide a given edge: to stand nearer by Depth more than the common depth
+// tolerance, over a stretch of the edge at least Overlap long (drawing units). An infinite depth leaves
+// the occluder out.
+struct OccluderMargin {
+    double Depth = 0;
+    double Overlap = 0;
+};
+
 // Parameter intervals [from, to] within [0, 1], sorted and disjoint.
 using Intervals = std::vector<std::pair<double, double>>;
 
@@ -30,16 +38,31 @@ class OccluderGrid {
     // between two triangles of one face is covered by them, not slipping through between them.
     OccluderGrid(std::vector<Occluder> occluders, double tolerance2d);
 
-    // The parts of the segment a -> b covered by an occluder nearer than a's and b's nearness by more
-    // than qTolerance; skip() leaves out the faces the edge belongs to.
+    // The parts of the segment a -> b covered by an occluder nearer than the segment by more than
+    // qTolerance plus the occluder's own margin().
     Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                              const std::function<bool(const Occluder&)>& skip) const;
+                              const std::function<OccluderMargin(const Occluder&)>& margin) const;
 
   private:
+    // What the hiding test needs of one occluder, worked out once for every edge that asks.
+    struct Prepared {
+        Point2 Corner0, Edge1, Edge2;
+        double Q0 = 0, Dq1 = 0, Dq2 = 0, Area2 = 0, Orientation = 1;
+        std::array<Point2, 3> From, Side;
+        std::array<double, 3> SideLength{};
+        bool Degenerate = true;
+        Box2 Box;
+        Box2 Reach;  // holds the triangle grown by the outline tolerance
+    };
+    Prepared Prepare(const Occluder& o) const;
+    static bool HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
+                             double qTolerance, double& lo, double& hi);
     std::pair<int, int> CellOf(const Point2& p) const;
 
     std::vector<Occluder> occluders_;
-    std::vector<std::vector<int>> cells_;
+    std::vector<Prepared> prepared_;
+    std::vector<int> cellStart_;  // per cell: where its occluders begin in cellItems_; one more at the end
+    std::vector<int> cellItems_;
     Box2 box_;
     int columns_ = 1, rows_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "drawing/hidden_lines.hpp"
-#include "geometry/mesh_topology.hpp"
 #include "drawing/polyline_chains.hpp"
+#include "geometry/mesh_topology.hpp"
 #include "geometry/solid_faces.hpp"
 #include "geometry/vertex_labels.hpp"
 
@@ -20,6 +21,8 @@ constexpr double kOutlineTolerance = 1e-6;
 constexpr double kCoincidenceTolerance = 1e-5;
 // Visible and hidden pieces shorter than this are noise of the tolerances, not parts of the picture.
 constexpr double kShortestPiece = 1e-3;
+// The least stretch of a silhouette that a facet folding over it hides, relative to the facet's inradius.
+constexpr double kFoldOverlap = 1.0 / 3;
 
 struct PreparedMesh {
     MeshTopology Topology;
@@ -27,6 +30,7 @@ struct PreparedMesh {
     std::vector<Point3> ViewPoints;  // per welded vertex
     std::vector<bool> Facing;        // per face: turned to the viewer
     std::vector<std::vector<int>> VertexFaces;
+    std::vector<double> Inradius;  // per face, in the model
 };
 
 struct DrawingContext {
@@ -74,14 +78,25 @@ std::vector<Occluder> ProjectFaces(const DrawingContext& ctx) {
     return occluders;
 }
 
-// The corners of every face at either end of the edge.
-std::vector<int> FoldVertices(const PreparedMesh& mesh, const TopologyEdge& edge) {
-    std::vector<int> fold;
+// Marks the corners of every face at either end of the edge with the edge's number.
+void MarkFold(const PreparedMesh& mesh, int e, std::vector<int>& mark) {
+    const TopologyEdge& edge = mesh.Topology.Edges[e];
     for (const int end : {edge.A, edge.B})
         for (const int f : mesh.VertexFaces[end])
-            for (const int v : mesh.Topology.Faces[f])
-                if (std::find(fold.begin(), fold.end(), v) == fold.end()) fold.push_back(v);
-    return fold;
+            for (const int v : mesh.Topology.Faces[f]) mark[v] = e;
+}
+
+// True when a corner of a face next to face f stands out in front of f's plane: the surface there is
+// saddle-shaped or hollow rather than bulging.
+bool IsSaddle(const PreparedMesh& mesh, int f) {
+    const Point3& corner = mesh.Topology.Points[mesh.Topology.Faces[f][0]];
+    for (const int v : mesh.Topology.Faces[f])
+        for (const int g : mesh.VertexFaces[v])
+            for (const int w : mesh.Topology.Faces[g])
+                if (DotProduct(mesh.Topology.Points[w] - corner, mesh.Topology.Normals[f]) >
+                    kDepthTolerance * mesh.Topology.Size)
+                    return true;
+    return false;
 }
 
 // Edges a teacher draws in this view: feature and boundary edges, and silhouettes between a face
@@ -108,6 +123,12 @@ void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, in
 void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
     for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
         const PreparedMesh& mesh = ctx.Meshes[m];
+        std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
+        std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
+        const auto isSaddle = [&](int f) {
+            if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
+            return saddle[f] == 1;
+        };
         for (int e = 0; e < int(mesh.Topology.Edges.size()); ++e) {
             bool silhouetteOnly = false;
             if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
@@ -124,24 +145,86 @@ void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<
             const double nearest = std::min(ends[0].z, ends[1].z);
             const double qTolerance =
                 ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
-            // A silhouette of a faceted curved surface folds over nearby facets in the picture, and
-            // where it steps from one row of facets to the next it runs a little way behind them. The
-            // faces around its two ends and their neighbours are that fold and must not hide it.
-            const std::vector<int> fold = silhouetteOnly ? FoldVertices(mesh, edge) : std::vector<int>{};
-            const auto skip = [&](const Occluder& o) {
-                if (o.Mesh != m) return false;
-                if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1]) return true;
+            // A silhouette of a faceted curved surface folds over the facets around its ends (those with
+            // a corner on a face at either end of the edge) in the picture, and where it steps from one
+            // row of facets to the next it runs a little way behind them. Where the surface bulges about
+            // the edge the smooth surface has its outline beyond such facets, so they never hide it.
+            // Where the outline runs over a saddle-shaped or hollow part (a face of the edge has a
+            // neighbouring corner in front of its plane), as on the inner half of a torus, a facet
+            // beside it may truly lie in front of it: it hides stretches longer than a third of its own
+            // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
+            if (silhouetteOnly) MarkFold(mesh, e, foldMark);
+            const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
+            const auto margin = [&](const Occluder& o) -> OccluderMargin {
+                if (o.Mesh != m) return {};
+                if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
+                    return {std::numeric_limits<double>::infinity(), 0};
+                if (!silhouetteOnly) return {};
                 for (const int v : o.Vertices)
-                    if (std::find(fold.begin(), fold.end(), v) != fold.end()) return true;
-                return false;
+                    if (foldMark[v] == e)
+                        return foldMayHide ? OccluderMargin{0, kFoldOverlap * mesh.Inradius[o.Face]}
+                                           : OccluderMargin{std::numeric_limits<double>::infinity(), 0};
+                return {};
             };
             // An edge shorter than the shortest piece may still be hidden as a whole.
             const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
-            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, skip), minLength), m, e,
+            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, margin), minLength), m, e,
                     runs);
         }
     }
 }
+
+// The visible runs bucketed into a uniform grid over the drawing, each in every cell its box (grown by the
+// tolerance) meets, so that a hidden run is compared only with the visible runs near it.
+class VisibleRunGrid {
+  public:
+    VisibleRunGrid(const std::vector<const EdgeRun*>& visible, double tolerance) : visible_(visible) {
+        for (const EdgeRun* v : visible) box_.Add(v->From), box_.Add(v->To);
+        if (box_.Empty()) return;
+        box_.MinX -= tolerance, box_.MinY -= tolerance, box_.MaxX += tolerance, box_.MaxY += tolerance;
+        side_ = std::clamp(int(std::sqrt(double(visible.size()))), 1, 256);
+        cellWidth_ = std::max(box_.Width(), 1e-300) / side_;
+        cellHeight_ = std::max(box_.Height(), 1e-300) / side_;
+        cells_.resize(std::size_t(side_) * side_);
+        stamp_.assign(visible.size(), 0);
+        for (int i = 0; i < int(visible.size()); ++i)
+            ForCells(*visible[i], tolerance, [&](std::vector<int>& cell) { cell.push_back(i); });
+    }
+
+    // Calls use(run) once for every visible run in the cells that the run's grown box meets.
+    template <class Use>
+    void ForNear(const EdgeRun& run, double tolerance, Use use) {
+        if (cells_.empty()) return;
+        ++query_;
+        ForCells(run, tolerance, [&](std::vector<int>& cell) {
+            for (const int i : cell)
+                if (stamp_[i] != query_) stamp_[i] = query_, use(*visible_[i]);
+        });
+    }
+
+  private:
+    template <class Visit>
+    void ForCells(const EdgeRun& run, double tolerance, Visit visit) {
+        const auto cell = [&](double x, double y) {
+            return std::pair{std::clamp(int(std::floor((x - box_.MinX) / cellWidth_)), 0, side_ - 1),
+                             std::clamp(int(std::floor((y - box_.MinY) / cellHeight_)), 0, side_ - 1)};
+        };
+        const auto [c0, r0] =
+            cell(std::min(run.From.x, run.To.x) - tolerance, std::min(run.From.y, run.To.y) - tolerance);
+        const auto [c1, r1] =
+            cell(std::max(run.From.x, run.To.x) + tolerance, std::max(run.From.y, run.To.y) + tolerance);
+        for (int r = r0; r <= r1; ++r)
+            for (int c = c0; c <= c1; ++c) visit(cells_[std::size_t(r) * side_ + c]);
+    }
+
+    const std::vector<const EdgeRun*>& visible_;
+    Box2 box_;
+    int side_ = 1;
+    double cellWidth_ = 1, cellHeight_ = 1;
+    std::vector<std::vector<int>> cells_;
+    std::vector<unsigned> stamp_;
+    unsigned query_ = 0;
+};
 
 // Where a hidden line runs along a visible one, only the visible line is drawn.
 void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
@@ -149,6 +232,7 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
     std::vector<const EdgeRun*> visible;
     for (const EdgeRun& r : runs)
         if (r.Visible) visible.push_back(&r);
+    VisibleRunGrid near(visible, tolerance);
     for (const EdgeRun& h : runs) {
         if (h.Visible) {
             kept.push_back(h);
@@ -158,16 +242,16 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
         const double length = LengthOf(d);
         const Point2 unit = d * (1 / length);
         Intervals covered;
-        for (const EdgeRun* v : visible) {
-            const double offFrom = std::fabs(CrossProduct2(unit, v->From - h.From));
-            const double offTo = std::fabs(CrossProduct2(unit, v->To - h.From));
-            if (offFrom > tolerance || offTo > tolerance) continue;
-            double s0 = (unit.x * (v->From.x - h.From.x) + unit.y * (v->From.y - h.From.y)) / length;
-            double s1 = (unit.x * (v->To.x - h.From.x) + unit.y * (v->To.y - h.From.y)) / length;
+        near.ForNear(h, tolerance, [&](const EdgeRun& v) {
+            const double offFrom = std::fabs(CrossProduct2(unit, v.From - h.From));
+            const double offTo = std::fabs(CrossProduct2(unit, v.To - h.From));
+            if (offFrom > tolerance || offTo > tolerance) return;
+            double s0 = (unit.x * (v.From.x - h.From.x) + unit.y * (v.From.y - h.From.y)) / length;
+            double s1 = (unit.x * (v.To.x - h.From.x) + unit.y * (v.To.y - h.From.y)) / length;
             if (s0 > s1) std::swap(s0, s1);
             s0 = std::max(s0, 0.0), s1 = std::min(s1, 1.0);
             if (s0 < s1) covered.push_back({s0, s1});
-        }
+        });
         const double minLength = tolerance / length;
         const Intervals merged = MergeIntervals(covered, minLength);
         double from = 0;
@@ -234,7 +318,7 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawingContext ctx{view, {}, 0, 0};
     double size = 0;
     for (const SolidMesh& solid : meshes) {
-        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}};
+        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}, {}};
         mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
         for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
         mesh.VertexFaces.resize(mesh.Topology.Points.size());
@@ -243,6 +327,12 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
         for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
             mesh.Facing.push_back(view.FacesViewer(view.DirectionToView(mesh.Topology.Normals[f]),
                                                    mesh.ViewPoints[mesh.Topology.Faces[f][0]]));
+        for (const auto& c : mesh.Topology.Faces) {
+            const Point3 &p0 = mesh.Topology.Points[c[0]], &p1 = mesh.Topology.Points[c[1]],
+                         &p2 = mesh.Topology.Points[c[2]];
+            const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
+            mesh.Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
+        }
         size = std::max(size, mesh.Topology.Size);
         ctx.Meshes.push_back(std::move(mesh));
     }

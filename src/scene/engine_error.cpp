@@ -15,15 +15,6 @@ const char* EngineErrorMessage(int code) {
     }
 }
 
-namespace {
-int errorsShown = 0;
-}
-
-void ShowEngineError(int code) {
-    ++errorsShown;
-    CurrentUi().ShowMessage(EngineErrorMessage(code), "Error", MessageIcon::Error);
-}
-
-int EngineErrorsShown() { return errorsShown; }
+void ShowEngineError(int code) { CurrentUi().ShowMessage(EngineErrorMessage(code), "Error", MessageIcon::Error); }
 
 }  // namespace quarn

@@ -16,7 +16,4 @@ const char* EngineErrorMessage(int code);
 // Shows the error's message with the caption "Error" and the error icon through the installed Ui.
 void ShowEngineError(int code);
 
-// How many engine errors have been shown so far, so that a caller can tell whether an operation reported one.
-int EngineErrorsShown();
-
 }  // namespace quarn

@@ -1,11 +1,10 @@
 #include "shell/model_opening.hpp"
 
-#include <fstream>
+#include <optional>
 
 #include "files/import_3ds.hpp"
 #include "files/native_model.hpp"
 #include "platform/ui.hpp"
-#include "scene/engine_error.hpp"
 #include "scene/scene.hpp"
 #include "shell/commands.hpp"
 #include "shell/solid_menu_commands.hpp"
@@ -30,13 +29,49 @@ bool SceneHasAFace() {
     return false;
 }
 
-// A model that was read but brought nothing to draw would leave the view empty without a word. A native
-// model that failed (mesh 0), a file that cannot be opened at all and a load that showed an engine error
-// (a mesh too large to allocate) were already reported.
-void ReportIfNothingToShow(const std::string& path, ModelKind kind, int engineErrorsBefore) {
-    if (SceneHasAFace() || EngineErrorsShown() != engineErrorsBefore) return;
-    if (kind == ModelKind::Native && Scene().CurrentMesh == 0) return;
-    if (kind == ModelKind::Studio3ds && !std::ifstream(path, std::ios::binary).is_open()) return;
+// Passes everything on to the Ui installed before it and counts the messages, so that a model that
+// brings nothing to draw gets the program's own word only when its reader has said nothing.
+class MessageCount : public Ui {
+  public:
+    MessageCount() : inner_(CurrentUi()) { InstallUi(this); }
+    ~MessageCount() override { InstallUi(&inner_); }
+    MessageCount(const MessageCount&) = delete;
+    MessageCount& operator=(const MessageCount&) = delete;
+
+    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        ++count;
+        inner_.ShowMessage(text, caption, icon);
+    }
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override {
+        return inner_.InputBox(prompt, title, defaultText);
+    }
+    std::optional<std::string> OpenFileDialog(const std::string& filter) override {
+        return inner_.OpenFileDialog(filter);
+    }
+    std::optional<std::string> SaveFileDialog(const std::string& filter) override {
+        return inner_.SaveFileDialog(filter);
+    }
+    bool ShellOpen(const std::string& document) override { return inner_.ShellOpen(document); }
+
+    int count = 0;
+
+  private:
+    Ui& inner_;
+};
+
+// Reads the model with the reader of its kind (the caller has told the kind apart).
+void ReadModel(const std::string& path, ModelKind kind) {
+    SceneStore& s = Scene();
+    MessageCount messages;
+    if (kind == ModelKind::Native) {
+        s.CurrentMesh = LoadModel(path);
+    } else {
+        Import3ds(path);
+        SetAllMeshesColor(kWhite, 0.5f);
+    }
+    if (messages.count > 0 || SceneHasAFace()) return;
+    // Read without a word, yet nothing to draw: the view would stay empty without a reason.
     CurrentUi().ShowMessage("\"" + path + "\" holds no object that Orrin can show.", "Orrin",
                             MessageIcon::Warning);
 }
@@ -55,21 +90,12 @@ ModelKind ModelKindOf(const std::string& path) {
 void OpenCommandLineModel(const std::string& commandLine) {
     SceneStore& s = Scene();
     const ModelKind kind = ModelKindOf(commandLine);
-    const int engineErrors = EngineErrorsShown();
-    switch (kind) {
-        case ModelKind::Native:
-            s.CurrentMesh = LoadModel(commandLine);
-            break;
-        case ModelKind::Studio3ds:
-            s.CurrentMesh = 0;
-            Import3ds(commandLine);
-            SetAllMeshesColor(kWhite, 0.5f);
-            break;
-        case ModelKind::Unknown:
-            ReportUnknownKind(commandLine);
-            break;
+    if (kind == ModelKind::Unknown) {
+        ReportUnknownKind(commandLine);
+    } else {
+        if (kind == ModelKind::Studio3ds) s.CurrentMesh = 0;
+        ReadModel(commandLine, kind);
     }
-    if (kind != ModelKind::Unknown) ReportIfNothingToShow(commandLine, kind, engineErrors);
     CenterMesh(s.CurrentMesh);
     s.NeedsRedraw = true;
 }
@@ -85,16 +111,9 @@ void OpenModelPath(const std::string& path) {
     // A file of another kind is refused before anything is thrown away.
     if (kind == ModelKind::Unknown) return ReportUnknownKind(path);
     ClearAllMeshes();
-    const int engineErrors = EngineErrorsShown();
-    if (kind == ModelKind::Native) {
-        s.CurrentMesh = LoadModel(path);
-    } else {
-        Import3ds(path);
-        SetAllMeshesColor(kWhite, 0.5f);
-        // The first imported mesh becomes current; an import that brought none leaves no current mesh.
-        s.CurrentMesh = s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
-    }
-    ReportIfNothingToShow(path, kind, engineErrors);
+    ReadModel(path, kind);
+    // The first imported mesh becomes current; an import that brought none leaves no current mesh.
+    if (kind == ModelKind::Studio3ds) s.CurrentMesh = s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
     s.NeedsRedraw = true;
 }
 

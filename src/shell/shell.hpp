@@ -3,6 +3,7 @@
 
 #include "shell/colour_panes.hpp"
 #include "shell/commands.hpp"
+#include "shell/data_files.hpp"
 #include "shell/frame_step.hpp"
 #include "shell/guarded_call.hpp"
 #include "shell/main_form.hpp"

@@ -154,55 +154,6 @@ TEST_F(HoverTest, ShiftShowsTheLightMarkerAtTheNextFrameAndItsReleaseRemovesIt) 
     EXPECT_NE(store().Cameras[1].Position, cameraBefore);
 }
 
-TEST_F(HoverTest, ShiftReleasedWhereTheViewCannotHearItEndsLightModeOnce) {
-    struct Case {
-        const char* what;
-        std::function<void()> event;
-        bool lightModeStays;
-    };
-    const Case cases[] = {
-        {"move without Shift", [] { Picture1_MouseMove(0, 0, 5, 5); }, false},
-        {"press without Shift", [] { Picture1_MouseDown(kLeftButton, 0, 5, 5); }, false},
-        {"view lost the keyboard", Picture1_LostFocus, false},
-        {"window deactivated", Form_Deactivate, false},
-        {"move with Shift", [] { Picture1_MouseMove(kLeftButton, kShiftMask, 5, 5); }, true},
-        {"pointer entered", [] { Picture1_MouseEnter(5, 5); }, true},
-    };
-    for (const Case& c : cases) {
-        Picture1_KeyDown(kShiftKey, kShiftMask);
-        ASSERT_EQ(store().MeshSlots.Count, 2) << c.what;
-        store().NeedsRedraw = false;
-        c.event();
-        EXPECT_EQ(shell().LightMode, c.lightModeStays) << c.what;
-        EXPECT_EQ(store().MeshSlots.Count, c.lightModeStays ? 2 : 1) << c.what;  // the marker went
-        if (c.lightModeStays) continue;
-        EXPECT_TRUE(store().NeedsRedraw) << c.what;
-        // A second sign of the same release does nothing more.
-        store().NeedsRedraw = false;
-        c.event();
-        EXPECT_FALSE(store().NeedsRedraw) << c.what;
-    }
-}
-
-TEST_F(HoverTest, ADragIsMeasuredFromWhereThePointerEnteredOrPressed) {
-    struct Case {
-        const char* what;
-        std::function<void(float, float)> start;
-    };
-    const Case cases[] = {
-        {"press", [](float x, float y) { Picture1_MouseDown(kLeftButton, 0, x, y); }},
-        {"enter", [](float x, float y) { Picture1_MouseEnter(x, y); }},
-    };
-    for (const Case& c : cases) {
-        shell().OrbitYaw = shell().OrbitPitch = 0;
-        Picture1_MouseMove(0, 0, 10, 10);  // the last hover, far away
-        c.start(300.4f, 200.6f);
-        Picture1_MouseMove(kLeftButton, 0, 305, 201);
-        EXPECT_NEAR(shell().OrbitYaw, -0.05f, 1e-6) << c.what;
-        EXPECT_NEAR(shell().OrbitPitch, 0, 1e-6) << c.what;
-    }
-}
-
 TEST_F(HoverTest, CommandsThatClearTheSceneInLightModeGetTheMarkerBack) {
     struct Case {
         const char* what;
