@@ -60,7 +60,7 @@ void DrawSide(const DrawingView& view, const OccluderGrid& grid, const Point3& f
     const double qTolerance = view.IsPerspective() ? depthTolerance / (nearest * nearest) : depthTolerance;
     const double minLength = std::min(shortest, 0.1 * length) / length;
     const Intervals behind = MergeIntervals(
-        grid.HiddenIntervals(a, b, qTolerance, [](const Occluder&) { return false; }), minLength);
+        grid.HiddenIntervals(a, b, qTolerance, [](const Occluder&) { return OccluderMargin{}; }), minLength);
     const auto at = [&](double s) { return a.At + (b.At - a.At) * s; };
     double from01 = 0;
     for (const auto& [lo, hi] : behind) {

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <fstream>
 
+#include "drawing/net_sheet.hpp"
+#include "geometry/feature_edges.hpp"
+#include "geometry/net_folding.hpp"
 #include "geometry/solid_mesh.hpp"
 #include "geometry/vertex_labels.hpp"
 #include "render/draw_list.hpp"
@@ -20,6 +23,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 constexpr std::int32_t kViewBackColor = 245 + 245 * 256 + 240 * 65536;
+constexpr std::int32_t kNetColor = 250 + 210 * 256 + 120 * 65536;  // a paper-like light orange
 constexpr std::int32_t kOutlineColor = 0 + 140 * 256 + 255 * 65536;  // a clear blue
 constexpr double kEdgeReach = 5;  // pixels from an edge's line that count as pointing at it
 constexpr double kTurnPerPixel = 0.01;
@@ -56,7 +60,33 @@ Worksheet::Worksheet() {
     Place(start);
 }
 
+void Worksheet::RemoveNetMesh() {
+    if (netMesh_ != 0 && MeshExists(netMesh_)) DeleteMesh(netMesh_);  // stored last: no mesh moves
+    netMesh_ = 0;
+    netFold_ = -1;
+    if (MeshExists(mesh_)) Scene().Meshes[mesh_].Visible = true;
+    viewDirty_ = true;
+}
+
+void Worksheet::EnsureNet() {
+    if (netTried_ || !MeshExists(mesh_)) return;
+    netTried_ = true;
+    try {
+        NetSource source;
+        source.Mesh = ReadSceneMesh(mesh_);
+        source.Exact = placed_.Exact;
+        source.LetterFeatureAngleDegrees = placed_.Polyhedral ? 0 : kDefaultFeatureAngleDegrees;
+        net_ = UnfoldSolid(source);
+    } catch (const NetError& error) {
+        netError_ = std::string("no net: ") + error.what();
+    }
+}
+
 bool Worksheet::Place(const SolidSource& source) {
+    RemoveNetMesh();
+    net_.reset();
+    netError_.clear();
+    netTried_ = false;
     ShownSolid placed = PlaceSource(source);
     if (!placed.Built) {
         status_ = placed.Error;
@@ -110,6 +140,7 @@ bool Worksheet::OpenModel(const std::string& path) {
 }
 
 void Worksheet::SetTab(SheetTab tab) {
+    if (tab != SheetTab::Net) RemoveNetMesh();
     doc_.Tab = tab;
     SheetChanged();
 }
@@ -136,7 +167,7 @@ void Worksheet::SetHiddenEdges(HiddenEdges hidden) {
 
 void Worksheet::SetFold(double fold) {
     doc_.Fold = Clamp(std::isfinite(fold) ? fold : 0, 0, 1);
-    SheetChanged();
+    viewDirty_ = true;  // the sheet is the flat net whatever the fold
 }
 
 void Worksheet::SetNetTabs(bool on) {
@@ -180,10 +211,23 @@ void Worksheet::DrawView(Canvas& canvas) {
     canvas.SetBackColor(kViewBackColor);
     canvas.Clear();
     if (canvas.Width() <= 0 || canvas.Height() <= 0) return;
+    // On the 展开图 tab the view shows the net folded as far as the slider says, in the solid's place.
+    if (doc_.Tab == SheetTab::Net) EnsureNet();
+    if (doc_.Tab == SheetTab::Net && net_ && netFold_ != doc_.Fold) {
+        if (netMesh_ != 0 && MeshExists(netMesh_)) DeleteMesh(netMesh_);
+        netMesh_ = StoreFoldedNet(FoldNet(*net_, doc_.Fold));
+        netFold_ = doc_.Fold;
+        if (netMesh_ != 0) {
+            SetMeshColor(netMesh_, ColorFromRGB(kNetColor), 0.5f);
+            s.Meshes[mesh_].Visible = false;
+        }
+    }
     OrbitCamera(s.CurrentCamera, ZeroVector(), doc_.View.Distance, doc_.View.Yaw, doc_.View.Pitch);
     s.Lights[s.CurrentLight].Position = s.Cameras[s.CurrentCamera].Position;
     RenderFrame(canvas, s.CurrentCamera);
-    if (hoverFace_ < 0 || hoverFace_ >= static_cast<int>(facts_.FaceList.size()) || !MeshExists(mesh_)) return;
+    if (netMesh_ != 0 || hoverFace_ < 0 || hoverFace_ >= static_cast<int>(facts_.FaceList.size()) ||
+        !MeshExists(mesh_))
+        return;
     // The face's outline: the edges of its triangles that no other triangle of the face shares.
     const MeshTopology& t = facts_.Topology;
     const int first = s.Meshes[mesh_].FirstVertex;
@@ -211,7 +255,7 @@ HoverInfo Worksheet::HoverAt(double x, double y) {
     HoverInfo info;
     SceneStore& s = Scene();
     int face = -1;
-    if (MeshExists(mesh_) && x >= 0 && y >= 0 && x < viewWidth_ && y < viewHeight_) {
+    if (netMesh_ == 0 && MeshExists(mesh_) && x >= 0 && y >= 0 && x < viewWidth_ && y < viewHeight_) {
         const MeshRecord& m = s.Meshes[mesh_];
         const auto topologyFace = [&](int slot) {
             const int triangle = slot - m.FirstFace;
@@ -262,14 +306,11 @@ HoverInfo Worksheet::HoverAt(double x, double y) {
     return info;
 }
 
-std::string Worksheet::SheetNote(SheetTab tab) const {
+std::string Worksheet::SheetNote(SheetTab tab) {
     if (!placed_.Built || !MeshExists(mesh_)) return "no solid";
-    switch (tab) {
-        case SheetTab::Net:
-            return "展开图: not available yet";
-        default:
-            return {};
-    }
+    if (tab != SheetTab::Net) return {};
+    EnsureNet();
+    return net_ ? std::string() : "展开图: " + netError_;
 }
 
 Sheet Worksheet::SheetOf(SheetTab tab) {
@@ -277,6 +318,14 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     WorksheetDocument doc = doc_;
     doc.Tab = tab;
     const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
+    if (tab == SheetTab::Net) {
+        NetSheetOptions options;
+        options.Labels = doc.Letters;
+        options.Tabs = doc.NetTabs;
+        NetSheet net = MakeNetSheet(*net_, options);
+        netPage_ = net.Page;
+        return net.Drawing;
+    }
     if (tab != SheetTab::Section) return MakeTextbookTabSheet(meshes, doc, placed_);
     // The section is drawn into the oblique drawing, with its true shape beside it.
     doc.Tab = SheetTab::Oblique;
@@ -317,7 +366,8 @@ bool Worksheet::Export(const std::string& path, int dpi) {
         return false;
     }
     try {
-        WriteSheetFile(CurrentSheet(), path, WorksheetPage(*format, dpi));
+        const Sheet& sheet = CurrentSheet();
+        WriteSheetFile(sheet, path, PageFor(*format, dpi));
     } catch (const SheetOutputError& e) {
         status_ = e.what();
         return false;
@@ -327,7 +377,18 @@ bool Worksheet::Export(const std::string& path, int dpi) {
 }
 
 std::string Worksheet::SheetBytesOf(SheetFormat format, int dpi) {
-    return SheetBytes(CurrentSheet(), format, WorksheetPage(format, dpi));
+    const Sheet& sheet = CurrentSheet();
+    return SheetBytes(sheet, format, PageFor(format, dpi));
+}
+
+PageSize Worksheet::PageFor(SheetFormat format, int dpi) const {
+    PageSize page = WorksheetPage(format, dpi);
+    // A net keeps the page its true size was laid out on.
+    if (doc_.Tab == SheetTab::Net && net_) {
+        page.Width = netPage_.Width;
+        page.Height = netPage_.Height;
+    }
+    return page;
 }
 
 }  // namespace orrin

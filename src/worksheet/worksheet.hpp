@@ -9,6 +9,7 @@
 
 #include "drawing/sheet.hpp"
 #include "drawing/sheet_writer.hpp"
+#include "geometry/solid_net.hpp"
 #include "platform/canvas.hpp"
 #include "worksheet/solid_facts.hpp"
 #include "worksheet/worksheet_document.hpp"
@@ -65,7 +66,7 @@ class Worksheet {
     // The sheet of a tab, whichever is on top.
     quarn::Sheet SheetOf(SheetTab tab);
     // Why the tab has nothing to show ("not available yet", "no net"), or empty.
-    std::string SheetNote(SheetTab tab) const;
+    std::string SheetNote(SheetTab tab);
 
     // The section of the last drawn 截面 sheet: its caption (name and area) or why there is none, and
     // its shape's name ("正三角形"), empty when the plane misses the solid.
@@ -84,6 +85,11 @@ class Worksheet {
   private:
     bool Place(const SolidSource& source);
     void SheetChanged() { sheetDirty_ = true; viewDirty_ = true; }
+    // The net of the solid shown, unfolded once per solid; the reason when it has none.
+    void EnsureNet();
+    // Takes the folded net out of the scene and shows the solid again.
+    void RemoveNetMesh();
+    quarn::PageSize PageFor(quarn::SheetFormat format, int dpi) const;
 
     WorksheetDocument doc_;
     ShownSolid placed_;
@@ -94,6 +100,12 @@ class Worksheet {
     std::string sectionText_, sectionShape_;
     bool sheetDirty_ = true;
     bool viewDirty_ = true;
+    std::optional<quarn::SolidNet> net_;
+    std::string netError_;
+    bool netTried_ = false;
+    int netMesh_ = 0;       // the folded net in the scene while the 展开图 tab is up
+    double netFold_ = -1;   // the fold it was stored at
+    quarn::PageSize netPage_;
     int hoverFace_ = -1;  // solid face outlined in the view
     int viewWidth_ = 0, viewHeight_ = 0;
 };

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <array>
@@ -176,9 +177,31 @@ TEST_F(WorksheetTest, HiddenEdgeChoiceAndTabsWithoutDrawings) {
     sheet->SetHiddenEdges(HiddenEdges::Solid);
     EXPECT_EQ(pens(quarn::Pen::Hidden), 0);
     EXPECT_GT(pens(quarn::Pen::Visible), visible);
+}
+
+// The 展开图 tab: the cube's net at true size, the 3D view folding it as the slider moves and the
+// solid back in the scene on leaving the tab; a solid without a net says why.
+TEST_F(WorksheetTest, NetTabFoldsTheNetInTheViewAndSaysWhenThereIsNone) {
+    sheet->ChoosePreset(0);
     sheet->SetTab(SheetTab::Net);
-    ASSERT_EQ(sheet->CurrentSheet().Texts.size(), 1u);
-    EXPECT_NE(sheet->CurrentSheet().Texts[0].Text.find("not available yet"), std::string::npos);
+    EXPECT_EQ(sheet->SheetNote(SheetTab::Net), "");
+    EXPECT_TRUE(sheet->CurrentSheet().MillimetresPerUnit.has_value());
+    EXPECT_FALSE(sheet->CurrentSheet().Paths.empty());
+    quarn::Canvas flat(300, 240), folded(300, 240);
+    sheet->SetFold(0);
+    sheet->DrawView(flat);
+    EXPECT_EQ(quarn::Scene().MeshSlots.Count, 2);  // the solid, hidden, and the net
+    sheet->SetFold(1);
+    sheet->DrawView(folded);
+    EXPECT_FALSE(std::equal(flat.Pixels(), flat.Pixels() + 300 * 240, folded.Pixels()));
+    sheet->SetTab(SheetTab::Oblique);
+    EXPECT_EQ(quarn::Scene().MeshSlots.Count, 1);
+    EXPECT_TRUE(quarn::Scene().Meshes[quarn::Scene().CurrentMesh].Visible);
+    ASSERT_TRUE(sheet->Export(Path("net.pdf")));
+
+    sheet->ChoosePreset(10);  // the torus
+    sheet->SetTab(SheetTab::Net);
+    EXPECT_NE(sheet->SheetNote(SheetTab::Net).find("no net"), std::string::npos) << sheet->SheetNote(SheetTab::Net);
 }
 
 // The section through three of the cube's points or moved by the sliders is named as a teacher names
