@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev libpng-dev libcairo2-dev fonts-wqy-microhei
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-qpa-plugins
+  qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools
   xvfb xdotool imagemagick poppler-utils
 )
 if [[ -f "$(dirname "$0")/extra-packages.txt" ]]; then

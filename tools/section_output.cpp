@@ -49,15 +49,8 @@ std::optional<DrawnSection> CutSceneSolid(const RenderOptions& options, const Lo
     } catch (const SectionPlaneError& error) {
         throw UsageError(error.what());
     }
-    DrawnSection drawn;
-    drawn.Cut = CutSolid(mesh, plane);
-    drawn.Letters = LetterSectionPoints(drawn.Cut, corners);
-    drawn.Shape = NameSection(drawn.Cut);
     // A curved solid's section is named by the exact solid's.
-    if (solid.Exact)
-        if (const auto placed = PlaceIdealSolid(*solid.Exact, mesh))
-            drawn.Exact = ExactSection(*placed, plane);
-    if (drawn.Exact && drawn.Cut.Outcome == SectionOutcome::Cut) drawn.Shape = drawn.Exact->Shape;
+    const DrawnSection drawn = MakeDrawnSection(mesh, plane, corners, solid.Exact);
     if (drawn.Cut.Polygons.empty())
         CurrentUi().ShowMessage(drawn.Cut.Note, "orrin-render", MessageIcon::Information);
     return drawn;

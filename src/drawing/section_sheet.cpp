@@ -242,4 +242,16 @@ void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const Dr
          {0, -1}});
 }
 
+DrawnSection MakeDrawnSection(const SolidMesh& mesh, const SectionPlane& plane,
+                              std::span<const LetteredCorner> corners, const std::optional<IdealSolid>& exact) {
+    DrawnSection drawn;
+    drawn.Cut = CutSolid(mesh, plane);
+    drawn.Letters = LetterSectionPoints(drawn.Cut, corners);
+    drawn.Shape = NameSection(drawn.Cut);
+    if (exact)
+        if (const auto placed = PlaceIdealSolid(*exact, mesh)) drawn.Exact = ExactSection(*placed, plane);
+    if (drawn.Exact && drawn.Cut.Outcome == SectionOutcome::Cut) drawn.Shape = drawn.Exact->Shape;
+    return drawn;
+}
+
 }  // namespace quarn

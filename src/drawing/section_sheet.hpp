@@ -15,6 +15,7 @@
 #include "geometry/plane_cut.hpp"
 #include "geometry/section_shape.hpp"
 #include "geometry/solid_mesh.hpp"
+#include "geometry/vertex_labels.hpp"
 
 namespace quarn {
 
@@ -24,6 +25,11 @@ struct DrawnSection {
     SectionShape Shape;             // of the exact section when there is one, else of the polygons
     std::optional<ExactCut> Exact;  // the exact solid's section, for a curved solid
 };
+
+// The solid's cut by the plane as a sheet draws it: lettered by the solid's corners and named, a
+// curved solid's section by the exact solid's (when the mesh is placed as that solid is).
+DrawnSection MakeDrawnSection(const SolidMesh& mesh, const SectionPlane& plane,
+                              std::span<const LetteredCorner> corners, const std::optional<IdealSolid>& exact);
 
 // Adds the section to a sheet drawn of the meshes in the view; a section without polygons adds only
 // its note under the drawing.

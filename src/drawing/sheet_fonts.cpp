@@ -17,18 +17,29 @@ void ReleaseFace(void* face) {
     FT_Done_Face(static_cast<FT_Face>(face));
 }
 
+// Each pattern's file is looked up once: fontconfig reads its whole configuration for every look-up,
+// which costs more than drawing a sheet. The files do not change while the program runs.
+const std::optional<FontFile>& LetterFontFile() {
+    static const std::optional<FontFile> file = FindFontFile("serif:slant=italic");
+    return file;
+}
+
+const std::optional<FontFile>& TextFontFile() {
+    static const std::optional<FontFile> file = FindFontFile("sans-serif", {U'视'});
+    return file;
+}
+
 }  // namespace
 
 SheetFonts::SheetFonts() {
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) != 0) return;
     library_ = library;
-    letters_ = Load("serif:slant=italic", 0);
-    text_ = Load("sans-serif", U'视');
+    letters_ = Load(LetterFontFile());
+    text_ = Load(TextFontFile());
 }
 
-cairo_font_face_t* SheetFonts::Load(const char* pattern, char32_t needed) {
-    const std::optional<FontFile> file = needed ? FindFontFile(pattern, {needed}) : FindFontFile(pattern);
+cairo_font_face_t* SheetFonts::Load(const std::optional<FontFile>& file) {
     FT_Face face = nullptr;
     if (!file || FT_New_Face(static_cast<FT_Library>(library_), file->Path.c_str(), file->Index, &face) != 0)
         return nullptr;

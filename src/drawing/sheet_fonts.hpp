@@ -7,6 +7,10 @@
 
 #include <cairo.h>
 
+#include <optional>
+
+#include "platform/font_files.hpp"
+
 namespace quarn {
 
 class SheetFonts {
@@ -21,7 +25,7 @@ class SheetFonts {
     cairo_font_face_t* Text() const { return text_; }
 
   private:
-    cairo_font_face_t* Load(const char* pattern, char32_t needed);
+    cairo_font_face_t* Load(const std::optional<FontFile>& file);
 
     void* library_ = nullptr;  // FT_Library
     cairo_font_face_t* letters_ = nullptr;

@@ -1,0 +1,116 @@
+#pragma once
+// The worksheet's behaviour with no window: the document, every command a teacher gives, the 3D view
+// drawn through the frame pipeline onto a canvas, the current sheet from the drawing layer, the
+// measures and what lies under the pointer. The Qt window calls these and shows the results.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drawing/sheet.hpp"
+#include "drawing/sheet_writer.hpp"
+#include "geometry/solid_net.hpp"
+#include "platform/canvas.hpp"
+#include "worksheet/solid_facts.hpp"
+#include "worksheet/worksheet_document.hpp"
+
+namespace orrin {
+
+// What lies under the pointer in the 3D view: nothing, a face or (near its line) an edge.
+struct HoverInfo {
+    enum class Kind { Nothing, Face, Edge } What = Kind::Nothing;
+    std::string Name;
+    double Value = 0;  // area of a face, length of an edge
+    std::string Text;  // "面 ABCD: 面积 2400", "棱 AB: 长 60"
+};
+
+class Worksheet {
+  public:
+    // Starts the scene afresh (camera, light) and places the starting solid: a cuboid.
+    Worksheet();
+
+    const WorksheetDocument& Document() const { return doc_; }
+    const ShownSolid& Placed() const { return placed_; }
+    const SolidFacts& Facts() const { return facts_; }
+    // The status line: the last command's outcome or the reason it was refused.
+    const std::string& Status() const { return status_; }
+
+    // Commands. Each returns false, keeping the document as it was and saying why in Status(), when
+    // it cannot be done.
+    bool ChooseFamily(quarn::SchoolFamily family);
+    bool SetParameter(const std::string& key, double value);
+    bool ChoosePreset(int menuIndex);
+    bool OpenModel(const std::string& path);
+    void SetTab(SheetTab tab);
+    void SetLetters(bool on);
+    void SetHiddenEdges(HiddenEdges hidden);
+    void SetAuxiliary(bool on);
+    void SetEnglishCaptions(bool on);
+    void SetFold(double fold);      // held within 0..1
+    void SetNetTabs(bool on);
+    void SetSectionPoints(const std::array<std::string, 3>& points);
+    void SetSectionSliders(double offset, double tilt);
+    // A drag in the 3D view by dx, dy pixels: turning (left button) or zooming (right button); the
+    // wheel zooms by steps of 1/8 of a notch's 120.
+    void Turn(double dx, double dy);
+    void Zoom(double dy);
+
+    // True when the sheet or the 3D view changed since they were last drawn.
+    bool ViewNeedsDrawing() const { return viewDirty_; }
+    // Draws the 3D view onto the canvas at its size, with the face under the pointer outlined.
+    void DrawView(quarn::Canvas& canvas);
+    // What lies under the pointer at (x, y) of the last drawn view; the outline follows it.
+    HoverInfo HoverAt(double x, double y);
+    // The current tab's sheet, built from the drawing layer once per change.
+    const quarn::Sheet& CurrentSheet();
+    // The sheet of a tab, whichever is on top.
+    quarn::Sheet SheetOf(SheetTab tab);
+    // Why the tab has nothing to show ("not available yet", "no net"), or empty.
+    std::string SheetNote(SheetTab tab);
+
+    // The section of the last drawn 截面 sheet: its caption (name and area) or why there is none, and
+    // its shape's name ("正三角形"), empty when the plane misses the solid.
+    const std::string& SectionText() const { return sectionText_; }
+    const std::string& SectionShapeName() const { return sectionShape_; }
+
+    // The measures panel's lines, under the solid's title.
+    std::vector<std::string> MeasureLines() const;
+
+    // Writes the current sheet: the format from the name's extension; dpi for a PNG. Returns false
+    // with the reason in Status() when the file could not be written.
+    bool Export(const std::string& path, int dpi = 150);
+    // The same bytes for the clipboard.
+    std::string SheetBytesOf(quarn::SheetFormat format, int dpi = 96);
+
+  private:
+    bool Place(const SolidSource& source);
+    void SheetChanged() { sheetDirty_ = true; viewDirty_ = true; }
+    // The net of the solid shown, unfolded once per solid; the reason when it has none.
+    void EnsureNet();
+    // Takes the folded net out of the scene and shows the solid again.
+    void RemoveNetMesh();
+    quarn::PageSize PageFor(quarn::SheetFormat format, int dpi) const;
+
+    WorksheetDocument doc_;
+    ShownSolid placed_;
+    SolidFacts facts_;
+    int mesh_ = 0;
+    std::string status_;
+    quarn::Sheet sheet_;
+    std::string sectionText_, sectionShape_;
+    bool sheetDirty_ = true;
+    bool viewDirty_ = true;
+    std::optional<quarn::SolidNet> net_;
+    std::string netError_;
+    bool netTried_ = false;
+    int netMesh_ = 0;       // the folded net in the scene while the 展开图 tab is up
+    double netFold_ = -1;   // the fold it was stored at
+    quarn::PageSize netPage_;
+    int hoverFace_ = -1;  // solid face outlined in the view
+    int viewWidth_ = 0, viewHeight_ = 0;
+};
+
+// The page a sheet is written on: A4 landscape in points; a PNG at dpi pixels to the inch.
+quarn::PageSize WorksheetPage(quarn::SheetFormat format, int dpi);
+
+}  // namespace orrin

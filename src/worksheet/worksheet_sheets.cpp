@@ -1,0 +1,63 @@
+#include "worksheet/worksheet_sheets.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/textbook_request.hpp"
+
+namespace orrin {
+
+using namespace quarn;
+
+Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDocument& doc, const ShownSolid& placed,
+                           const std::optional<DrawnSection>& section) {
+    TextbookRequest request;
+    request.ThreeViews = doc.Tab == SheetTab::ThreeViews;
+    request.View = ViewKind::Oblique;
+    // The three views are not lettered: their corners lie on top of each other.
+    request.Labels = doc.Letters && !request.ThreeViews;
+    request.Polyhedral = placed.Polyhedral;
+    request.Exact = placed.Exact;  // round solids drawn from the exact solid, regular ones turned as taught
+    request.Auxiliary = doc.Auxiliary;
+    request.Language = doc.EnglishCaptions ? CaptionLanguage::English : CaptionLanguage::Chinese;
+    request.Section = section;
+    Sheet sheet = MakeTextbookSheet(meshes, request);
+    switch (doc.Hidden) {
+        case HiddenEdges::Dashed:
+            break;
+        case HiddenEdges::Hidden:
+            std::erase_if(sheet.Paths, [](const SheetPath& p) { return p.Stroke == Pen::Hidden; });
+            break;
+        case HiddenEdges::Solid:
+            for (SheetPath& p : sheet.Paths)
+                if (p.Stroke == Pen::Hidden) p.Stroke = Pen::Visible;
+            break;
+    }
+    return sheet;
+}
+
+SectionPlane ChosenPlane(const SectionChoice& choice, const SolidMesh& mesh, std::span<const LetteredCorner> corners) {
+    if (choice.ThroughPoints && !corners.empty())
+        return ParseSectionPlane("through:" + choice.Points[0] + "," + choice.Points[1] + "," + choice.Points[2],
+                                 corners);
+    Point3 low{INFINITY, INFINITY, INFINITY}, high{-INFINITY, -INFINITY, -INFINITY};
+    for (const Point3& p : mesh.Points) {
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+    }
+    if (mesh.Points.empty()) low = high = {0, 0, 0};
+    const Point3 middle = (low + high) * 0.5;
+    const double tilt = choice.Tilt * 3.14159265358979 / 180;
+    return MakeSectionPlane(middle + Point3{0, choice.Offset * (high.y - low.y) / 2, 0},
+                            {0, std::cos(tilt), std::sin(tilt)});
+}
+
+Sheet MakeNoteSheet(const std::string& note) {
+    Sheet sheet;
+    sheet.Texts.push_back({TextRole::Caption, note, {}, {0, 0}, {0, 1}});
+    sheet.Extent.Add(Point2{-100, -40});
+    sheet.Extent.Add(Point2{100, 40});
+    return sheet;
+}
+
+}  // namespace orrin

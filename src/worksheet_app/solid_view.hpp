@@ -1,0 +1,42 @@
+#pragma once
+// The live 3D view: the worksheet draws the solid through the frame pipeline onto a canvas the size
+// of the widget, which paints its pixels. Left drag turns, right drag and the wheel zoom, and the
+// pointer's face or edge is outlined and named.
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/canvas.hpp"
+#include "worksheet/worksheet.hpp"
+
+namespace orrin {
+
+class SolidView : public QWidget {
+    Q_OBJECT
+  public:
+    SolidView(Worksheet& worksheet, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return {420, 360}; }
+    // Draws again on the next paint when the worksheet says the view changed.
+    void Refresh();
+    const QImage& Picture() const { return image_; }
+
+  signals:
+    void HoverChanged(const QString& text);
+    void ViewChanged();
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent*) override;
+
+  private:
+    Worksheet& worksheet_;
+    quarn::Canvas canvas_;
+    QImage image_;
+    QPointF last_;
+    QString hover_;
+};
+
+}  // namespace orrin

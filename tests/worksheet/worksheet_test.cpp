@@ -1,0 +1,278 @@
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <array>
+#include <set>
+
+#include "drawing/sheet_writer.hpp"
+#include "render_options.hpp"
+#include "scene_sources.hpp"
+#include "support/worksheet_fixture.hpp"
+#include "textbook_output.hpp"
+
+namespace orrin::testing {
+namespace {
+
+using quarn::SchoolFamily;
+using quarn::SheetFormat;
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& part) {
+    for (const std::string& line : lines)
+        if (line.find(part) != std::string::npos) return true;
+    return false;
+}
+
+// Each command changes the document, the placed solid and its measures as it should, or is refused
+// with a reason and leaves everything as it was.
+TEST_F(WorksheetTest, CommandsChangeTheDocumentOrAreRefused) {
+    struct Case {
+        const char* what;
+        std::function<bool(Worksheet&)> command;
+        bool accepted;
+        std::function<void(Worksheet&)> check;
+    };
+    const Case cases[] = {
+        {"cuboid height", [](Worksheet& w) { return w.SetParameter("c", 80); }, true,
+         [](Worksheet& w) {
+             EXPECT_EQ(w.Document().Source.Family.Height, 80);
+             EXPECT_NEAR(*w.Facts().Measures.Volume, 60 * 40 * 80, 1e-6);
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "V = a·b·c = 60·40·80"));
+         }},
+        {"a size of 0", [](Worksheet& w) { return w.SetParameter("a", 0); }, false,
+         [](Worksheet& w) { EXPECT_EQ(w.Document().Source.Family.Length, 60); }},
+        {"a key the cuboid has not", [](Worksheet& w) { return w.SetParameter("n", 5); }, false,
+         [](Worksheet& w) { EXPECT_NE(w.Status().find("no parameter n"), std::string::npos); }},
+        {"a cone", [](Worksheet& w) { return w.ChooseFamily(SchoolFamily::Cone); }, true,
+         [](Worksheet& w) {
+             EXPECT_EQ(w.Placed().Exact->Shape, quarn::IdealShape::Cone);
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "V = 1/3·π·r²·h = 1/3·π·30²·60"));
+         }},
+        {"the cube preset", [](Worksheet& w) { return w.ChoosePreset(0); }, true,
+         [](Worksheet& w) {
+             EXPECT_EQ(w.Document().Source.Kind, SourceKind::Preset);
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "V − E + F = 8 − 12 + 6 = 2"));
+         }},
+        {"a preset no menu item has", [](Worksheet& w) { return w.ChoosePreset(77); }, false,
+         [](Worksheet& w) { EXPECT_EQ(w.Document().Source.Kind, SourceKind::Family); }},
+        {"a model that is not there", [](Worksheet& w) { return w.OpenModel("/nonexistent/a.qrn"); }, false,
+         [](Worksheet& w) {
+             EXPECT_NE(w.Status().find("cannot read"), std::string::npos);
+             EXPECT_EQ(quarn::Scene().MeshSlots.Count, 1);  // the cuboid is still shown
+         }},
+        {"a file of another kind", [](Worksheet& w) { return w.OpenModel(ORRIN_TEST_DATA "/3ds/PROVENANCE.txt"); }, false,
+         [](Worksheet& w) { EXPECT_NE(w.Status().find("neither a .qrn nor a .3ds"), std::string::npos); }},
+        {"a 3ds model", [](Worksheet& w) { return w.OpenModel(ORRIN_TEST_DATA "/3ds/fels.3ds"); }, true,
+         [](Worksheet& w) {
+             EXPECT_EQ(w.Document().Source.Kind, SourceKind::Model);
+             EXPECT_FALSE(w.Placed().Exact.has_value());
+         }},
+        {"fold and section sliders held in range",
+         [](Worksheet& w) {
+             w.SetFold(3);
+             w.SetSectionSliders(-5, 90);
+             return true;
+         },
+         true,
+         [](Worksheet& w) {
+             EXPECT_EQ(w.Document().Fold, 1);
+             EXPECT_EQ(w.Document().Section.Offset, -1);
+             EXPECT_EQ(w.Document().Section.Tilt, 60);
+             EXPECT_FALSE(w.Document().Section.ThroughPoints);
+         }},
+        {"turning past half a turn wraps, pitch stops at the pole",
+         [](Worksheet& w) {
+             w.Turn(-300, 1000);
+             w.Zoom(-1e9);
+             return true;
+         },
+         true,
+         [](Worksheet& w) {
+             EXPECT_NEAR(w.Document().View.Yaw, 0.6 + 3 - 2 * 3.14159265, 1e-5);
+             EXPECT_NEAR(w.Document().View.Pitch, 3.14159265 / 2, 1e-6);
+             EXPECT_EQ(w.Document().View.Distance, 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        EXPECT_EQ(c.command(*sheet), c.accepted) << sheet->Status();
+        c.check(*sheet);
+    }
+}
+
+// The worksheet's exports are orrin-render's textbook drawings for the same solid and choices.
+TEST_F(WorksheetTest, ExportsAreTheDrawingsOrrinRenderMakes) {
+    struct Case {
+        const char* source;
+        SheetTab tab;
+        bool letters;
+        std::function<void(Worksheet&)> choose;
+    };
+    const Case cases[] = {
+        {"cube", SheetTab::Oblique, true, [](Worksheet& w) { w.ChoosePreset(0); }},
+        {"frustum:n=4,r1=40,r2=20,h=30", SheetTab::ThreeViews, false,
+         [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Frustum); }},
+        {"cylinder:r=30,h=60", SheetTab::Oblique, true, [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Cylinder); }},
+        {"pyramid:n=4,r=40,h=60", SheetTab::Oblique, true, [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Pyramid); }},
+        {"cone", SheetTab::ThreeViews, false,
+         [](Worksheet& w) {
+             w.ChoosePreset(4);
+             w.SetAuxiliary(false);
+             w.SetEnglishCaptions(true);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        SetUp();
+        c.choose(*sheet);
+        sheet->SetTab(c.tab);
+        sheet->SetLetters(c.letters);
+        for (const std::string extension : {".tex", ".png"}) {
+            const std::string ours = Path(std::string("worksheet") + extension);
+            ASSERT_TRUE(sheet->Export(ours, 72)) << sheet->Status();
+            std::vector<std::string> args{c.source, "--textbook", "--view", c.tab == SheetTab::ThreeViews ? "three" : "oblique",
+                                          "-o", Path(std::string("render") + extension), "--size", "842x595"};
+            if (c.letters) args.push_back("--labels");
+            if (!sheet->Document().Auxiliary) args.push_back("--no-aux");
+            if (sheet->Document().EnglishCaptions) args.insert(args.end(), {"--lang", "en"});
+            const RenderOptions options = ParseRenderOptions(args);
+            WriteTextbookDrawing(options, LoadSource(options));
+            EXPECT_EQ(ReadBytes(ours), ReadBytes(Path(std::string("render") + extension))) << extension;
+        }
+    }
+}
+
+// Every format is written from the one sheet and parses as what it claims to be; a name without a
+// known extension and a folder that is not there are refused with a reason.
+TEST_F(WorksheetTest, ExportWritesEachFormatAndRefusesWhatItCannotWrite) {
+    const struct {
+        const char* name;
+        const char* start;
+    } files[] = {{"a.svg", "<?xml"}, {"a.pdf", "%PDF-"}, {"a.png", "\x89PNG"}, {"a.tex", "\\begin{tikzpicture}"}};
+    for (const auto& f : files) {
+        ASSERT_TRUE(sheet->Export(Path(f.name), 150)) << sheet->Status();
+        EXPECT_NE(ReadBytes(Path(f.name)).substr(0, 200).find(f.start), std::string::npos) << f.name;
+    }
+    EXPECT_EQ(sheet->SheetBytesOf(SheetFormat::Svg).rfind("<?xml", 0), 0u);
+    EXPECT_GT(ReadBytes(Path("a.png")).size(), 0u);
+    EXPECT_FALSE(sheet->Export(Path("a.doc")));
+    EXPECT_NE(sheet->Status().find(".svg, .pdf, .png or .tex"), std::string::npos);
+    EXPECT_FALSE(sheet->Export("/nonexistent/folder/a.pdf"));
+}
+
+// Hidden edges are dashed as orrin-render draws them, left out, or drawn as visible lines; tabs
+// without a drawing say so on their sheet.
+TEST_F(WorksheetTest, HiddenEdgeChoiceAndTabsWithoutDrawings) {
+    const auto pens = [&](quarn::Pen pen) {
+        int n = 0;
+        for (const quarn::SheetPath& p : sheet->CurrentSheet().Paths) n += p.Stroke == pen;
+        return n;
+    };
+    sheet->ChoosePreset(0);
+    ASSERT_GT(pens(quarn::Pen::Hidden), 0);
+    const int visible = pens(quarn::Pen::Visible);
+    sheet->SetHiddenEdges(HiddenEdges::Hidden);
+    EXPECT_EQ(pens(quarn::Pen::Hidden), 0);
+    EXPECT_EQ(pens(quarn::Pen::Visible), visible);
+    sheet->SetHiddenEdges(HiddenEdges::Solid);
+    EXPECT_EQ(pens(quarn::Pen::Hidden), 0);
+    EXPECT_GT(pens(quarn::Pen::Visible), visible);
+}
+
+// The 展开图 tab: the cube's net at true size, the 3D view folding it as the slider moves and the
+// solid back in the scene on leaving the tab; a solid without a net says why.
+TEST_F(WorksheetTest, NetTabFoldsTheNetInTheViewAndSaysWhenThereIsNone) {
+    sheet->ChoosePreset(0);
+    sheet->SetTab(SheetTab::Net);
+    EXPECT_EQ(sheet->SheetNote(SheetTab::Net), "");
+    EXPECT_TRUE(sheet->CurrentSheet().MillimetresPerUnit.has_value());
+    EXPECT_FALSE(sheet->CurrentSheet().Paths.empty());
+    quarn::Canvas flat(300, 240), folded(300, 240);
+    sheet->SetFold(0);
+    sheet->DrawView(flat);
+    EXPECT_EQ(quarn::Scene().MeshSlots.Count, 2);  // the solid, hidden, and the net
+    sheet->SetFold(1);
+    sheet->DrawView(folded);
+    EXPECT_FALSE(std::equal(flat.Pixels(), flat.Pixels() + 300 * 240, folded.Pixels()));
+    sheet->SetTab(SheetTab::Oblique);
+    EXPECT_EQ(quarn::Scene().MeshSlots.Count, 1);
+    EXPECT_TRUE(quarn::Scene().Meshes[quarn::Scene().CurrentMesh].Visible);
+    ASSERT_TRUE(sheet->Export(Path("net.pdf")));
+
+    sheet->ChoosePreset(10);  // the torus
+    sheet->SetTab(SheetTab::Net);
+    EXPECT_NE(sheet->SheetNote(SheetTab::Net).find("no net"), std::string::npos) << sheet->SheetNote(SheetTab::Net);
+}
+
+// The section through three of the cube's points or moved by the sliders is named as a teacher names
+// it; a point the cube has not is refused with the reason on the sheet's line.
+TEST_F(WorksheetTest, SectionsThroughPointsOrSlidersAreNamed) {
+    sheet->ChoosePreset(0);
+    sheet->SetTab(SheetTab::Section);
+    const struct {
+        std::array<std::string, 3> through;
+        const char* shape;
+    } planes[] = {
+        {{"A1", "B", "D"}, "正三角形"},
+        {{"A", "C", "C1"}, "矩形"},
+        {{"mid(A,B)", "mid(B,C)", "mid(C,C1)"}, "正六边形"},
+    };
+    for (const auto& p : planes) {
+        sheet->SetSectionPoints(p.through);
+        sheet->CurrentSheet();
+        EXPECT_EQ(sheet->SectionShapeName(), p.shape) << p.through[0] << p.through[1] << p.through[2];
+    }
+    sheet->SetSectionSliders(0.5, 0);
+    sheet->CurrentSheet();
+    EXPECT_EQ(sheet->SectionShapeName(), "正方形");
+    EXPECT_NE(sheet->SectionText().find("1600"), std::string::npos) << sheet->SectionText();
+    sheet->SetSectionSliders(0, 45);  // through the middle, tilted: across two opposite edges
+    sheet->CurrentSheet();
+    EXPECT_EQ(sheet->SectionShapeName(), "矩形");
+    sheet->SetSectionPoints({"A", "B", "Q"});  // no corner Q
+    sheet->CurrentSheet();
+    EXPECT_NE(sheet->SectionText().find("Q"), std::string::npos) << sheet->SectionText();
+}
+
+// The faces and edges a teacher names: a cuboid's faces by their corners with their areas, its
+// edges by their ends; under the pointer in the drawn view a face gives its area and, near its
+// line, an edge its length.
+TEST_F(WorksheetTest, FacesAndEdgesAreNamedMeasuredAndFoundUnderThePointer) {
+    const SolidFacts& facts = sheet->Facts();
+    ASSERT_EQ(facts.FaceList.size(), 6u);
+    ASSERT_EQ(facts.EdgeList.size(), 12u);
+    EXPECT_EQ(facts.EdgeList[0].Name, "AB");
+    std::set<std::string> names;
+    double area = 0;
+    for (const FaceFact& f : facts.FaceList) {
+        names.insert(f.Name);
+        area += f.Area;
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"ABCD", "A1B1C1D1", "ABB1A1", "BCC1B1", "CDD1C1", "ADD1A1"}));
+    EXPECT_NEAR(area, 2 * (60 * 40 + 60 * 30 + 40 * 30), 1e-6);
+    EXPECT_TRUE(HasLine(sheet->MeasureLines(), "= 2400"));
+
+    quarn::Canvas view(400, 300);
+    sheet->DrawView(view);
+    const HoverInfo middle = sheet->HoverAt(200, 150);
+    ASSERT_EQ(middle.What, HoverInfo::Kind::Face);
+    EXPECT_TRUE(middle.Value == 2400 || middle.Value == 1800 || middle.Value == 1200) << middle.Value;
+    EXPECT_TRUE(sheet->ViewNeedsDrawing());  // the outline is drawn with the next view
+    // Beside a corner of the solid, along each direction, an edge of a face in view is within reach.
+    const quarn::SceneStore& store = quarn::Scene();
+    const quarn::MeshRecord& mesh = store.Meshes[store.CurrentMesh];
+    bool edgeFound = false;
+    for (int v = 0; v < mesh.VertexCount && !edgeFound; ++v) {
+        const quarn::Vector3D a = store.ScreenVertices[mesh.FirstVertex + v];
+        const HoverInfo near = sheet->HoverAt(a.x + 1, a.y + 1);
+        edgeFound = near.What == HoverInfo::Kind::Edge;
+        if (edgeFound) {
+            EXPECT_TRUE(near.Value == 60 || near.Value == 40 || near.Value == 30) << near.Value;
+        }
+    }
+    EXPECT_TRUE(edgeFound);
+    EXPECT_EQ(sheet->HoverAt(2, 2).What, HoverInfo::Kind::Nothing);
+}
+
+}  // namespace
+}  // namespace orrin::testing
