@@ -234,12 +234,9 @@ void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const Dr
     sheet.Paths.push_back(std::move(shape));
     const Box2 placed{box.MinX + offset.x, box.MinY + offset.y, box.MaxX + offset.x, box.MaxY + offset.y};
     sheet.Extent.Add(placed);
-    sheet.Texts.push_back(
-        {TextRole::Caption,
-         SectionCaption(section),
-         "",
-         {(solid.MinX + placed.MaxX) / 2, std::min(placed.MinY, solid.MinY) - 0.12 * extent},
-         {0, -1}});
+    // Under everything drawn so far, with room for the letters that hang below their corners.
+    const double under = std::min({placed.MinY, solid.MinY, sheet.Bounds().MinY}) - 0.2 * extent;
+    sheet.Texts.push_back({TextRole::Caption, SectionCaption(section), "", {(solid.MinX + placed.MaxX) / 2, under}, {0, -1}});
 }
 
 DrawnSection MakeDrawnSection(const SolidMesh& mesh, const SectionPlane& plane,
