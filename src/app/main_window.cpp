@@ -81,6 +81,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 MainWindow::~MainWindow() {
     ended_ = true;
+    // The view and the panes go while this is still a MainWindow: the view losing the keyboard as it
+    // goes calls back into RunHandler, which ended_ turns away.
+    delete takeCentralWidget();
 }
 
 void MainWindow::BuildMenus() {
