@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 #include "drawing/hidden_lines.hpp"
 #include "drawing/polyline_chains.hpp"
@@ -267,12 +268,15 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
 
 void NameCorners(const DrawingContext& ctx, int m, double letterTurn, std::vector<VertexLabel>& labels) {
     const PreparedMesh& mesh = ctx.Meshes[m];
-    MeshTopology named = mesh.Topology;
+    // The corners are named as the solid stood before it was turned for the drawing.
+    std::optional<MeshTopology> unturned;
     if (letterTurn != 0) {
+        unturned = mesh.Topology;
         const double c = std::cos(letterTurn), s = std::sin(letterTurn);
-        for (Point3& p : named.Points) p = {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
+        for (Point3& p : unturned->Points) p = {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
     }
-    const std::vector<CornerName> names = NamePolyhedronCorners(named, MergeCoplanarFaces(mesh.Topology), mesh.Kinds);
+    const std::vector<CornerName> names =
+        NamePolyhedronCorners(unturned ? *unturned : mesh.Topology, MergeCoplanarFaces(mesh.Topology), mesh.Kinds);
     Point2 middle;
     int count = 0;
     for (const CornerName& n : names)

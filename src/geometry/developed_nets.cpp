@@ -13,13 +13,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr int kGores = 12;
 constexpr int kGoreRows = 24;
 
-double SignedArea(const std::vector<Point2>& outline) {
-    double area = 0;
-    for (std::size_t i = 0; i < outline.size(); ++i)
-        area += CrossProduct2(outline[i], outline[(i + 1) % outline.size()]);
-    return area / 2;
-}
-
 struct Placement {
     DevelopedFrame Frame;
     int RimCount = 0;  // vertices of the mesh round its base rim

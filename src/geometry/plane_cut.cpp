@@ -128,13 +128,6 @@ Point2 InPlane(const Point3& p, const Point3& u, const Point3& v) {
     return {DotProduct(p, u), DotProduct(p, v)};
 }
 
-double SignedArea(const std::vector<Point2>& points) {
-    double twice = 0;
-    for (std::size_t k = 0; k < points.size(); ++k)
-        twice += CrossProduct2(points[k], points[(k + 1) % points.size()]);
-    return twice / 2;
-}
-
 bool Inside(const Point2& p, const std::vector<Point2>& polygon) {
     bool inside = false;
     for (std::size_t k = 0, j = polygon.size() - 1; k < polygon.size(); j = k++) {

@@ -3,6 +3,8 @@
 // but edge classification, visibility and measures are computed in double.
 
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace quarn {
 
@@ -48,6 +50,12 @@ inline Point2 operator*(const Point2& a, double s) {
 // z of the 3D cross product: positive when b lies counter-clockwise of a.
 inline double CrossProduct2(const Point2& a, const Point2& b) {
     return a.x * b.y - a.y * b.x;
+}
+// Positive for a counter-clockwise outline.
+inline double SignedArea(const std::vector<Point2>& outline) {
+    double twice = 0;
+    for (std::size_t k = 0; k < outline.size(); ++k) twice += CrossProduct2(outline[k], outline[(k + 1) % outline.size()]);
+    return twice / 2;
 }
 inline double LengthOf(const Point2& a) {
     return std::sqrt(a.x * a.x + a.y * a.y);  // drawing coordinates are far from overflowing

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "drawing/net_sheet.hpp"
+#include "math/constants.hpp"
 #include "geometry/feature_edges.hpp"
 #include "geometry/net_folding.hpp"
 #include "geometry/solid_mesh.hpp"
@@ -21,7 +22,6 @@ using namespace quarn;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr std::int32_t kViewBackColor = 245 + 245 * 256 + 240 * 65536;
 constexpr std::int32_t kNetColor = 250 + 210 * 256 + 120 * 65536;  // a paper-like light orange
 constexpr std::int32_t kOutlineColor = 0 + 140 * 256 + 255 * 65536;  // a clear blue
@@ -29,13 +29,12 @@ constexpr double kEdgeReach = 5;  // pixels from an edge's line that count as po
 constexpr double kTurnPerPixel = 0.01;
 constexpr int kRealisticStyle = kStyleFlatShaded;
 
-double Clamp(double v, double lo, double hi) { return std::min(std::max(v, lo), hi); }
 
 double DistanceToSegment(double x, double y, const Vector3D& a, const Vector3D& b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double length2 = dx * dx + dy * dy;
     double t = length2 > 0 ? ((x - a.x) * dx + (y - a.y) * dy) / length2 : 0;
-    t = Clamp(t, 0, 1);
+    t = std::clamp(t, 0.0, 1.0);
     return std::hypot(x - (a.x + t * dx), y - (a.y + t * dy));
 }
 
@@ -166,7 +165,7 @@ void Worksheet::SetHiddenEdges(HiddenEdges hidden) {
 }
 
 void Worksheet::SetFold(double fold) {
-    doc_.Fold = Clamp(std::isfinite(fold) ? fold : 0, 0, 1);
+    doc_.Fold = std::clamp(std::isfinite(fold) ? fold : 0.0, 0.0, 1.0);
     viewDirty_ = true;  // the sheet is the flat net whatever the fold
 }
 
@@ -183,8 +182,8 @@ void Worksheet::SetSectionPoints(const std::array<std::string, 3>& points) {
 
 void Worksheet::SetSectionSliders(double offset, double tilt) {
     doc_.Section.ThroughPoints = false;
-    doc_.Section.Offset = Clamp(std::isfinite(offset) ? offset : 0, -1, 1);
-    doc_.Section.Tilt = Clamp(std::isfinite(tilt) ? tilt : 0, -60, 60);
+    doc_.Section.Offset = std::clamp(std::isfinite(offset) ? offset : 0.0, -1.0, 1.0);
+    doc_.Section.Tilt = std::clamp(std::isfinite(tilt) ? tilt : 0.0, -60.0, 60.0);
     SheetChanged();
 }
 
@@ -193,13 +192,13 @@ void Worksheet::Turn(double dx, double dy) {
     double yaw = v.Yaw - dx * kTurnPerPixel;
     if (yaw > kPi) yaw -= 2 * kPi;
     if (yaw < -kPi) yaw += 2 * kPi;
-    v.Yaw = static_cast<float>(Clamp(yaw, -kPi, kPi));
-    v.Pitch = static_cast<float>(Clamp(v.Pitch + dy * kTurnPerPixel, -kPi / 2, kPi / 2));
+    v.Yaw = static_cast<float>(std::clamp(yaw, -kPi, kPi));
+    v.Pitch = static_cast<float>(std::clamp(v.Pitch + dy * kTurnPerPixel, -kPi / 2, kPi / 2));
     viewDirty_ = true;
 }
 
 void Worksheet::Zoom(double dy) {
-    doc_.View.Distance = static_cast<float>(Clamp(doc_.View.Distance + dy, 0, 5000));
+    doc_.View.Distance = static_cast<float>(std::clamp(doc_.View.Distance + dy, 0.0, 5000.0));
     viewDirty_ = true;
 }
 
@@ -317,7 +316,6 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     if (const std::string note = SheetNote(tab); !note.empty()) return MakeNoteSheet(note);
     WorksheetDocument doc = doc_;
     doc.Tab = tab;
-    const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     if (tab == SheetTab::Net) {
         NetSheetOptions options;
         options.Labels = doc.Letters;
@@ -326,6 +324,7 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
         netPage_ = net.Page;
         return net.Drawing;
     }
+    const std::vector<SolidMesh> meshes = ReadVisibleSceneMeshes();
     if (tab != SheetTab::Section) return MakeTextbookTabSheet(meshes, doc, placed_);
     // The section is drawn into the oblique drawing, with its true shape beside it.
     doc.Tab = SheetTab::Oblique;

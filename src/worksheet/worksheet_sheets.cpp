@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "drawing/textbook_request.hpp"
+#include "math/constants.hpp"
 
 namespace orrin {
 
@@ -47,7 +48,7 @@ SectionPlane ChosenPlane(const SectionChoice& choice, const SolidMesh& mesh, std
     }
     if (mesh.Points.empty()) low = high = {0, 0, 0};
     const Point3 middle = (low + high) * 0.5;
-    const double tilt = choice.Tilt * 3.14159265358979 / 180;
+    const double tilt = choice.Tilt * kPi / 180;
     return MakeSectionPlane(middle + Point3{0, choice.Offset * (high.y - low.y) / 2, 0},
                             {0, std::cos(tilt), std::sin(tilt)});
 }

@@ -82,7 +82,7 @@ void ChooserPanel::BuildParameterRows() {
         box->setObjectName(QStringLiteral("parameter_") + key);
         box->setDecimals(p.Whole ? 0 : 1);
         box->setRange(p.Whole ? p.Min : 0.1, p.Max);
-        box->setSingleStep(p.Whole ? 1 : 1);
+        box->setSingleStep(1);
         auto* slider = new QSlider(Qt::Horizontal, this);
         const double scale = p.Whole ? 1 : 2;
         slider->setRange(static_cast<int>(std::ceil((p.Whole ? p.Min : 0.5) * scale)),
