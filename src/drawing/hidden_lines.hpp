@@ -29,6 +29,13 @@ struct OccluderMargin {
     double Overlap = 0;
 };
 
+// Relative to the model's size: how far behind a face a line must lie to be hidden, how far a face
+// reaches past its outline, and the shortest visible or hidden piece worth a stroke (shorter ones are
+// noise of the tolerances, not parts of the picture).
+inline constexpr double kDepthTolerance = 1e-4;
+inline constexpr double kOutlineTolerance = 1e-6;
+inline constexpr double kShortestPiece = 1e-3;
+
 // Parameter intervals [from, to] within [0, 1], sorted and disjoint.
 using Intervals = std::vector<std::pair<double, double>>;
 

@@ -15,13 +15,8 @@
 namespace quarn {
 namespace {
 
-// Relative to the model's size: how far behind a face an edge must lie to be hidden, how far a face
-// reaches past its outline, and how close to a visible line a hidden line is drawn over by it.
-constexpr double kDepthTolerance = 1e-4;
-constexpr double kOutlineTolerance = 1e-6;
+// Relative to the model's size: how close to a visible line a hidden line is drawn over by it.
 constexpr double kCoincidenceTolerance = 1e-5;
-// Visible and hidden pieces shorter than this are noise of the tolerances, not parts of the picture.
-constexpr double kShortestPiece = 1e-3;
 // The least stretch of a silhouette that a facet folding over it hides, relative to the facet's inradius.
 constexpr double kFoldOverlap = 1.0 / 3;
 

@@ -10,12 +10,7 @@
 namespace quarn {
 namespace {
 
-// As the solid's edges are drawn: relative to the model's size how far behind a face a side must lie
-// to be hidden, relative to the drawing's how far a face reaches past its outline, and the shortest
-// piece worth a stroke.
-constexpr double kDepthTolerance = 1e-4;
-constexpr double kOutlineTolerance = 1e-6;
-constexpr double kShortestPiece = 1e-3;
+// The sides are split with the same tolerances as the solid's edges (hidden_lines.hpp).
 // The true shape stands this share of the drawing's size to the right of the solid.
 constexpr double kShapeGap = 0.3;
 // The section's surface: a light blue-grey, half covering the hidden lines behind it.

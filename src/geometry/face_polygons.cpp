@@ -23,13 +23,6 @@ void CheckClosed(const MeshTopology& t) {
                        " edges are shared wrongly), so it has no net");
 }
 
-double SignedVolume(const MeshTopology& t) {
-    double volume = 0;
-    for (const auto& f : t.Faces)
-        volume += DotProduct(t.Points[f[0]], CrossProduct(t.Points[f[1]], t.Points[f[2]]));
-    return volume / 6;
-}
-
 // The corner loop of one face from its boundary edges, each run as the face's triangles run it.
 std::vector<int> ChainBoundary(const std::map<int, int>& next, const SolidFaces& solid, int face) {
     std::vector<int> loop;

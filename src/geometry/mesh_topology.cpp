@@ -106,4 +106,16 @@ MeshTopology BuildMeshTopology(const SolidMesh& mesh) {
     return t;
 }
 
+// The signed volumes of the tetrahedra from a point near the mesh to each face, summed.
+double SignedVolume(const MeshTopology& t) {
+    Point3 centre;
+    for (const Point3& p : t.Points) centre = centre + p;
+    centre = centre * (1.0 / double(t.Points.size()));
+    double sixfold = 0;
+    for (const auto& f : t.Faces)
+        sixfold += DotProduct(t.Points[f[0]] - centre,
+                              CrossProduct(t.Points[f[1]] - centre, t.Points[f[2]] - centre));
+    return sixfold / 6;
+}
+
 }  // namespace quarn

@@ -39,4 +39,7 @@ inline bool EdgeWoundConsistently(const TopologyEdge& e) {
     return e.FaceCount == 2 && e.Forward == 1;
 }
 
+// The volume a closed mesh's faces enclose, positive when they face outward; the mesh has points.
+double SignedVolume(const MeshTopology& topology);
+
 }  // namespace quarn

@@ -24,18 +24,6 @@ std::string Plural(int n, const char* one, const char* many) {
     return std::to_string(n) + (n == 1 ? one : many);
 }
 
-// Sum of the signed volumes of the tetrahedra from a point near the mesh to each face.
-double SignedVolume(const MeshTopology& t) {
-    Point3 centre;
-    for (const Point3& p : t.Points) centre = centre + p;
-    centre = centre * (1.0 / double(t.Points.size()));
-    double sixfold = 0;
-    for (const auto& f : t.Faces)
-        sixfold += DotProduct(t.Points[f[0]] - centre,
-                              CrossProduct(t.Points[f[1]] - centre, t.Points[f[2]] - centre));
-    return sixfold / 6;
-}
-
 void MeasureVolume(const MeshTopology& t, SolidMeasures& m) {
     if (t.Faces.empty()) {
         m.VolumeNote = "the mesh has no faces with an area";
