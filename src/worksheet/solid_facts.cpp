@@ -153,9 +153,13 @@ std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {
         const std::string& a = facts.CornerLetter[edge.A];
         const std::string& b = facts.CornerLetter[edge.B];
         if (a.empty() || b.empty()) continue;
-        choices.push_back({"mid(" + a + "," + b + ")", Say(facts.Language, "{}中点", "midpoint of {}", {edge.Name})});
+        choices.push_back({"mid(" + a + "," + b + ")", MidpointCaption(edge.Name, facts.Language)});
     }
     return choices;
+}
+
+std::string MidpointCaption(const std::string& edge, CaptionLanguage language) {
+    return Say(language, "{}中点", "midpoint of {}", {edge});
 }
 
 std::string EulerLine(const ElementCounts& c) {

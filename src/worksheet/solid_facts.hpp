@@ -52,6 +52,8 @@ struct PointChoice {
     std::string Caption;  // as the list shows it
 };
 std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts);
+// How the list names the middle of the edge of this name: "AB中点", "midpoint of AB".
+std::string MidpointCaption(const std::string& edge, CaptionLanguage language);
 
 // "V − E + F = 8 − 12 + 6 = 2"
 std::string EulerLine(const quarn::ElementCounts& counts);

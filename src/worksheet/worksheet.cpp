@@ -108,6 +108,7 @@ void Worksheet::EnsureNet() {
 
 bool Worksheet::Place(const SolidSource& source) {
     RemoveNetMesh();
+    solidDrawn_ = false;  // the screen points are the old solid's until the next frame
     net_.reset();
     netError_.clear();
     netTried_ = false;
@@ -210,7 +211,7 @@ void Worksheet::SetNetTabs(bool on) {
 }
 
 bool Worksheet::ClickAt(double x, double y) {
-    if (doc_.Tab != SheetTab::Section || netMesh_ != 0 || !MeshExists(mesh_) || viewWidth_ <= 0) return false;
+    if (doc_.Tab != SheetTab::Section || !solidDrawn_) return false;
     const SceneStore& s = Scene();
     const MeshRecord& m = s.Meshes[mesh_];
     const bool orthographic = s.Cameras[s.CurrentCamera].Orthographic;
@@ -242,7 +243,7 @@ bool Worksheet::ClickAt(double x, double y) {
         const double wb = orthographic ? 1 : s.ViewVertices[m.FirstVertex + facts_.PointOfWelded[edge.B]].z;
         if (!(wa > 0 && wb > 0)) continue;
         consider((pa.x * wa + pb.x * wb) / (wa + wb), (pa.y * wa + pb.y * wb) / (wa + wb), "mid(" + a + "," + b + ")",
-                 Say(Language(), "{}中点", "midpoint of {}", {edge.Name}));
+                 MidpointCaption(edge.Name, Language()));
     }
     if (chosen.empty()) {
         status_ = Say(Language(), "这里附近没有顶点或棱的中点", "no corner or edge midpoint near the pointer");
@@ -310,7 +311,9 @@ void Worksheet::DrawView(Canvas& canvas) {
     OrbitCamera(s.CurrentCamera, ZeroVector(), static_cast<float>(doc_.View.Distance + netStandOff_), doc_.View.Yaw,
                 doc_.View.Pitch);
     s.Lights[s.CurrentLight].Position = s.Cameras[s.CurrentCamera].Position;
+    solidDrawn_ = false;  // until the frame is through: a fault leaves nothing to point at
     RenderFrame(canvas, s.CurrentCamera);
+    solidDrawn_ = netMesh_ == 0 && MeshExists(mesh_);
     const std::vector<ViewSegment> outline = HoverOutline();
     if (outline.empty()) return;
     canvas.SetPenColor(hoverEdge_ >= 0 ? kHoverEdgeColor : kHoverFaceColor);
@@ -349,7 +352,7 @@ std::vector<bool> Worksheet::DrawnFaces() const {
 
 std::vector<ViewSegment> Worksheet::HoverOutline() const {
     std::vector<ViewSegment> lines;
-    if (netMesh_ != 0 || !MeshExists(mesh_)) return lines;
+    if (!solidDrawn_) return lines;
     const MeshTopology& t = facts_.Topology;
     if (hoverEdge_ >= 0 && hoverEdge_ < static_cast<int>(t.Edges.size())) {
         lines.push_back({ScreenPoint(t.Edges[hoverEdge_].A), ScreenPoint(t.Edges[hoverEdge_].B)});
@@ -372,7 +375,7 @@ HoverInfo Worksheet::HoverAt(double x, double y) {
     HoverInfo info;
     SceneStore& s = Scene();
     int face = -1, edgeIndex = -1;
-    if (netMesh_ == 0 && MeshExists(mesh_) && x >= 0 && y >= 0 && x < viewWidth_ && y < viewHeight_) {
+    if (solidDrawn_ && x >= 0 && y >= 0 && x < viewWidth_ && y < viewHeight_) {
         const MeshRecord& m = s.Meshes[mesh_];
         // The edges of faces that were drawn this frame; the nearest within reach wins.
         const std::vector<bool> drawn = DrawnFaces();

@@ -76,7 +76,8 @@ class Worksheet {
     // edge under it drawn thick. On the 展开图 tab the camera stands back as far as the folded net
     // reaches beyond the solid, so that the whole net stays in view at every fold.
     void DrawView(quarn::Canvas& canvas);
-    // What lies under the pointer at (x, y) of the last drawn view; the outline follows it.
+    // What lies under the pointer at (x, y) of the last drawn view; the outline follows it. Nothing
+    // until the view was drawn for the solid placed last, and nothing while the net is shown.
     HoverInfo HoverAt(double x, double y);
     // The lines over the next drawn view: the hovered edge alone, else the hovered face's border.
     std::vector<ViewSegment> HoverOutline() const;
@@ -149,6 +150,7 @@ class Worksheet {
     double netStandOff_ = 0;
     double solidReach_ = 0, netReach_ = 0;  // farthest points from the camera's target
     int viewWidth_ = 0, viewHeight_ = 0;
+    bool solidDrawn_ = false;  // the last frame drew the placed solid: the pointer may be read against it
 };
 
 // The page a sheet is written on: A4 landscape in points; a PNG at dpi pixels to the inch.

@@ -173,7 +173,8 @@ ShownSolid PlaceSource(const SolidSource& source, CaptionLanguage language) {
                                    {std::to_string(source.MenuIndex)});
                 return placed;
             }
-            placed.Title = entry->Caption.empty() ? std::string(entry->EnglishName) : std::string(entry->Caption);
+            placed.Title = entry->Caption.empty() || language == CaptionLanguage::English ? std::string(entry->EnglishName)
+                                                                                           : std::string(entry->Caption);
             placed.Exact = entry->Exact;
             ClearMeshes();
             return Finish(BuildMenuSolid(entry->Index), placed, language);

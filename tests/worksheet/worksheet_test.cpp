@@ -282,8 +282,13 @@ TEST_F(WorksheetTest, FacesAndEdgesAreNamedMeasuredAndFoundUnderThePointer) {
 // (the first again after the third) and the section follows; a click near nothing, near a hidden
 // corner or on another tab sets none.
 TEST_F(WorksheetTest, ClicksInTheViewPickSectionPoints) {
-    sheet->ChoosePreset(0);  // the cube, seen from the front right: D lies behind it
     quarn::Canvas view(400, 300);
+    sheet->SetTab(SheetTab::Section);
+    sheet->DrawView(view);  // the cuboid
+    const quarn::Vector3D cuboidB = CornerOnScreen(*sheet, "B");
+    sheet->ChoosePreset(0);  // the cube, seen from the front right: D lies behind it
+    EXPECT_FALSE(sheet->ClickAt(cuboidB.x, cuboidB.y));  // not drawn yet: nothing to point at
+    sheet->SetTab(SheetTab::Oblique);
     sheet->DrawView(view);
     const quarn::Vector3D a = CornerOnScreen(*sheet, "A");
     EXPECT_FALSE(sheet->ClickAt(a.x, a.y));  // the 直观图 tab takes no points
