@@ -7,6 +7,7 @@
 
 #include "geometry/feature_edges.hpp"
 #include "geometry/vertex_labels.hpp"
+#include "worksheet/worksheet_language.hpp"
 
 namespace orrin {
 
@@ -65,7 +66,7 @@ void CollectFaces(SolidFacts& facts) {
     for (std::size_t g = 0; g < facts.FaceList.size(); ++g) {
         FaceFact& face = facts.FaceList[g];
         face.Name = NameByCorners(facts, face);
-        if (face.Name.empty()) face.Name = "面 " + std::to_string(g + 1);
+        if (face.Name.empty()) face.Name = Say(facts.Language, "面 {}", "face {}", {std::to_string(g + 1)});
     }
 }
 
@@ -81,7 +82,8 @@ void CollectEdges(SolidFacts& facts) {
         const std::string& a = facts.CornerLetter[edge.A];
         const std::string& b = facts.CornerLetter[edge.B];
         fact.Name = !a.empty() && !b.empty() ? (a < b ? a + b : b + a)
-                                             : "棱 " + std::to_string(facts.EdgeList.size() + 1);
+                                             : Say(facts.Language, "棱 {}", "edge {}",
+                                                   {std::to_string(facts.EdgeList.size() + 1)});
         facts.EdgeList.push_back(fact);
     }
     std::sort(facts.EdgeList.begin(), facts.EdgeList.end(),
@@ -120,8 +122,10 @@ std::string FormatNumber(double value) {
     return s;
 }
 
-SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optional<IdealSolid>& exact) {
+SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optional<IdealSolid>& exact,
+                      CaptionLanguage language) {
     SolidFacts facts;
+    facts.Language = language;
     facts.Topology = BuildMeshTopology(mesh);
     facts.Faces = MergeCoplanarFaces(facts.Topology);
     facts.Measures = MeasureSolid(mesh);
@@ -149,9 +153,13 @@ std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {
         const std::string& a = facts.CornerLetter[edge.A];
         const std::string& b = facts.CornerLetter[edge.B];
         if (a.empty() || b.empty()) continue;
-        choices.push_back({"mid(" + a + "," + b + ")", edge.Name + "中点"});
+        choices.push_back({"mid(" + a + "," + b + ")", MidpointCaption(edge.Name, facts.Language)});
     }
     return choices;
+}
+
+std::string MidpointCaption(const std::string& edge, CaptionLanguage language) {
+    return Say(language, "{}中点", "midpoint of {}", {edge});
 }
 
 std::string EulerLine(const ElementCounts& c) {
@@ -187,10 +195,10 @@ std::vector<std::string> MeasureLines(const SolidFacts& facts) {
             lines.push_back(line);
         }
     };
-    grouped("棱长 Edge lengths", facts.EdgeList, [](const EdgeFact& e) { return e.Length; });
-    grouped("面积 Face areas", facts.FaceList, [](const FaceFact& f) { return f.Area; });
+    grouped(Say(facts.Language, "棱长", "Edge lengths"), facts.EdgeList, [](const EdgeFact& e) { return e.Length; });
+    grouped(Say(facts.Language, "面积", "Face areas"), facts.FaceList, [](const FaceFact& f) { return f.Area; });
     lines.push_back("S = " + FormatNumber(m.SurfaceArea));
-    lines.push_back(m.Volume ? "V = " + FormatNumber(*m.Volume) : "V: " + m.VolumeNote);
+    lines.push_back(m.Volume ? "V = " + FormatNumber(*m.Volume) : Say(facts.Language, "V 无法求出：{}", "V: {}", {m.VolumeNote}));
     if (facts.Exact) {
         const IdealMeasures exact = MeasureIdealSolid(*facts.Exact);
         if (!facts.Formulas.SurfaceArea.empty())

@@ -89,6 +89,8 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     connect(chooser_, &ChooserPanel::OpenRequested, this, &WorksheetWindow::AskOpen);
     connect(view_, &SolidView::HoverChanged, this, [this](const QString& text) { hover_->setText(text); });
     connect(view_, &SolidView::ViewChanged, this, [this] { view_->Refresh(); });
+    // A click may have set a section point, or says in the status line why it did not.
+    connect(view_, &SolidView::Clicked, this, &WorksheetWindow::Refresh);
     // Wide enough for the three parts side by side, within the screen.
     const QSize room = screen() != nullptr ? screen()->availableSize() : QSize(1280, 800);
     resize(qMin(1200, room.width() - 40), qMin(680, room.height() - 60));
