@@ -48,11 +48,17 @@ TEST_F(WorksheetTest, CommandsChangeTheDocumentOrAreRefused) {
          [](Worksheet& w) {
              EXPECT_EQ(w.Placed().Exact->Shape, quarn::IdealShape::Cone);
              EXPECT_TRUE(HasLine(w.MeasureLines(), "V = 1/3·π·r²·h = 1/3·π·30²·60"));
+             // Its facets are not the cone's: no list of their edges, only the model's counts and totals.
+             EXPECT_FALSE(HasLine(w.MeasureLines(), "Edge lengths"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "Faceted model"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "S ≈ "));
          }},
         {"the cube preset", [](Worksheet& w) { return w.ChoosePreset(0); }, true,
          [](Worksheet& w) {
              EXPECT_EQ(w.Document().Source.Kind, SourceKind::Preset);
              EXPECT_TRUE(HasLine(w.MeasureLines(), "V − E + F = 8 − 12 + 6 = 2"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "Edge lengths"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "AB, "));
          }},
         {"a preset no menu item has", [](Worksheet& w) { return w.ChoosePreset(77); }, false,
          [](Worksheet& w) { EXPECT_EQ(w.Document().Source.Kind, SourceKind::Family); }},
