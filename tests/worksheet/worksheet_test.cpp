@@ -398,6 +398,8 @@ TEST_F(WorksheetTest, TextsInChineseAndEnglish) {
         {[&](Worksheet& w) { w.SetTab(SheetTab::Net); return texts(w.CurrentSheet()); }, "比例：1 单位 = 1 mm", "scale: 1 unit = 1 mm"},
         {[](Worksheet& w) { return w.MeasureLines()[3]; }, "棱长", "Edge lengths"},
         {[](Worksheet& w) { return SectionPointChoices(w.Facts()).back().Caption; }, "中点", "midpoint of"},
+        {[](Worksheet& w) { w.SetTab(SheetTab::Section); w.SetSectionPoints({"A", "A", "B"}); w.CurrentSheet(); return w.SectionText(); },
+         "A、A、B 在一条直线上", "lie on one line"},
     };
     for (const bool english : {false, true}) {
         for (const auto& c : cases) {
