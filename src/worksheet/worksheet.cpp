@@ -459,10 +459,21 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
         sectionShape_ = drawn.Cut.Polygons.empty() ? std::string() : std::string(drawn.Shape.Chinese);
         return MakeTextbookTabSheet(meshes, doc, placed_, drawn);
     } catch (const SectionPlaneError& error) {
-        sectionText_ = Say(Language(), "无法确定截面：{}", "{}", {error.what()});
+        sectionText_ = Language() == CaptionLanguage::English ? std::string(error.what()) : PlaneRefusal(doc.Section);
         sectionShape_.clear();
         return MakeTextbookTabSheet(meshes, doc, placed_);
     }
+}
+
+std::string Worksheet::PlaneRefusal(const SectionChoice& choice) const {
+    // The points come from the lists or from clicks: one the solid has not is left from another
+    // solid; else the three lie on one line (or two are the same).
+    const std::vector<PointChoice> known = SectionPointChoices(facts_);
+    for (const std::string& point : choice.Points)
+        if (std::none_of(known.begin(), known.end(), [&](const PointChoice& c) { return c.Text == point; }))
+            return Say(CaptionLanguage::Chinese, "无法确定截面：这个立体没有点 {}", "", {point});
+    return Say(CaptionLanguage::Chinese, "无法确定截面：{}、{}、{} 在一条直线上，确定不了平面", "",
+               {choice.Points[0], choice.Points[1], choice.Points[2]});
 }
 
 const Sheet& Worksheet::CurrentSheet() {

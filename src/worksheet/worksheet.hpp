@@ -120,6 +120,8 @@ class Worksheet {
     // Takes the folded net out of the scene and shows the solid again.
     void RemoveNetMesh();
     quarn::PageSize PageFor(quarn::SheetFormat format, int dpi) const;
+    // Why the chosen points give no plane, in Chinese (the plane reader says it in English).
+    std::string PlaneRefusal(const SectionChoice& choice) const;
     // Studies the placed mesh for the measures and the pointer, in the worksheet's language.
     void Study();
     // Topology faces of the placed mesh listed in the last frame's draw list.

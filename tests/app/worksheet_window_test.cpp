@@ -110,7 +110,7 @@ class WorksheetWindowTest : public QObject {
     }
 
     // A click on a corner of the cube in the 3D view sets the next section point: the list and the
-    // status line follow; a press dragged away turns the view and sets none.
+    // status line follow.
     void clickOnACornerSetsASectionPoint() {
         window_->Chooser()->Presets()->setCurrentIndex(1);  // the cube
         emit window_->Chooser()->Presets()->activated(1);
@@ -121,20 +121,16 @@ class WorksheetWindowTest : public QObject {
         QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(qRound(b.x), qRound(b.y)));
         QCOMPARE(QString::fromStdString(window_->Sheet().Document().Section.Points[0]), QStringLiteral("B"));
         QCOMPARE(window_->SectionPoint(0)->currentData().toString(), QStringLiteral("B"));
-        QVERIFY2(window_->statusBar()->currentMessage().contains(QStringLiteral("B")),
-                 qPrintable(window_->statusBar()->currentMessage()));
-        QCOMPARE(window_->Sheet().NextSectionPoint(), 1);
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("B")));
 
-        view->grab();
-        const quarn::Vector3D c1 = testing::CornerOnScreen(window_->Sheet(), "C1");
+        // A press dragged away turns the view and sets no point.
         const float yaw = window_->Sheet().Document().View.Yaw;
-        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(qRound(c1.x), qRound(c1.y)));
-        QMouseEvent move(QEvent::MouseMove, QPointF(c1.x + 40, c1.y), view->mapToGlobal(QPointF(c1.x + 40, c1.y)),
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(qRound(b.x), qRound(b.y)));
+        QMouseEvent move(QEvent::MouseMove, QPointF(b.x + 40, b.y), view->mapToGlobal(QPointF(b.x + 40, b.y)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(view, &move);
-        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(qRound(c1.x + 40), qRound(c1.y)));
-        QVERIFY(window_->Sheet().Document().View.Yaw != yaw);
-        QCOMPARE(window_->Sheet().NextSectionPoint(), 1);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(qRound(b.x + 40), qRound(b.y)));
+        QVERIFY(window_->Sheet().Document().View.Yaw != yaw && window_->Sheet().NextSectionPoint() == 1);
     }
 
     // Export writes every format, each parsing as what it is; copy puts SVG and PNG on the clipboard.

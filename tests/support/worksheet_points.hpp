@@ -1,6 +1,6 @@
 #pragma once
-// Where a lettered corner of the worksheet's solid, or the middle of the edge between two, was drawn
-// in the last frame of its 3D view: the point a test moves the pointer to or clicks on.
+// Where a lettered corner of the worksheet's solid was drawn in the last frame of its 3D view, or a
+// point along the line between two: where a test points or clicks.
 
 #include <stdexcept>
 #include <string>
@@ -19,11 +19,9 @@ inline quarn::Vector3D CornerOnScreen(const Worksheet& sheet, const std::string&
     throw std::invalid_argument("the solid has no corner " + letter);
 }
 
-// A point a fraction along the drawn line from one corner to another.
-inline quarn::Vector3D AlongOnScreen(const Worksheet& sheet, const std::string& from, const std::string& to,
-                                     double along) {
+inline quarn::Vector3D AlongOnScreen(const Worksheet& sheet, const std::string& from, const std::string& to, double t) {
     const quarn::Vector3D a = CornerOnScreen(sheet, from), b = CornerOnScreen(sheet, to);
-    return {static_cast<float>(a.x + (b.x - a.x) * along), static_cast<float>(a.y + (b.y - a.y) * along), 0};
+    return {float(a.x + (b.x - a.x) * t), float(a.y + (b.y - a.y) * t), 0};
 }
 
 }  // namespace orrin::testing
