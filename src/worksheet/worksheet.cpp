@@ -25,6 +25,17 @@ namespace {
 
 constexpr std::int32_t kViewBackColor = 245 + 245 * 256 + 240 * 65536;
 constexpr std::int32_t kNetColor = 250 + 210 * 256 + 120 * 65536;  // a paper-like light orange
+
+// Why an exact solid that has no net has none, in Chinese; empty for the others, whose reason comes
+// from their mesh.
+std::string_view ChineseNoNetReason(IdealShape shape) {
+    switch (shape) {
+        case IdealShape::Torus: return "环面在两个方向上弯曲，不拉伸就不能展平";
+        case IdealShape::Square: return "平面本身是平的，不是立体";
+        case IdealShape::CylinderSector: return "圆柱扇形是开放的曲面（缺少两个切面）";
+        default: return {};
+    }
+}
 constexpr double kEdgeReach = 5;   // pixels from an edge's line that count as pointing at it
 constexpr double kPointReach = 8;  // pixels from a corner or midpoint that count as clicking it
 constexpr double kTurnPerPixel = 0.01;
@@ -102,7 +113,9 @@ void Worksheet::EnsureNet() {
         source.LetterFeatureAngleDegrees = placed_.Polyhedral ? 0 : kDefaultFeatureAngleDegrees;
         net_ = UnfoldSolid(source);
     } catch (const NetError& error) {
-        netError_ = error.what();
+        const std::string_view chinese =
+            placed_.Exact && Language() == CaptionLanguage::Chinese ? ChineseNoNetReason(placed_.Exact->Shape) : "";
+        netError_ = chinese.empty() ? std::string(error.what()) : std::string(chinese);
     }
 }
 

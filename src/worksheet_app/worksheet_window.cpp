@@ -74,6 +74,7 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     middleLayout->addWidget(view_, 1);
     hover_ = new QLabel(middle);
     hover_->setObjectName(QStringLiteral("hover"));
+    hover_->setWordWrap(true);
     middleLayout->addWidget(hover_);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -158,6 +159,7 @@ QWidget* WorksheetWindow::CreateSheetArea() {
 
     note_ = new QLabel(area);
     note_->setObjectName(QStringLiteral("sheetNote"));
+    note_->setWordWrap(true);  // a long reason wraps instead of widening the window
     layout->addWidget(note_);
     sheetView_ = new SheetView(area);
     layout->addWidget(sheetView_, 1);

@@ -209,9 +209,21 @@ TEST_F(WorksheetTest, NetTabFoldsTheNetInTheViewAndSaysWhenThereIsNone) {
     EXPECT_TRUE(quarn::Scene().Meshes[quarn::Scene().CurrentMesh].Visible);
     ASSERT_TRUE(sheet->Export(Path("net.pdf")));
 
+    sheet->SetEnglishCaptions(true);
     sheet->ChoosePreset(10);  // the torus
     sheet->SetTab(SheetTab::Net);
-    EXPECT_NE(sheet->SheetNote(SheetTab::Net).find("no net"), std::string::npos) << sheet->SheetNote(SheetTab::Net);
+    const std::string note = sheet->SheetNote(SheetTab::Net);
+    EXPECT_NE(note.find("no net"), std::string::npos) << note;
+    // On the sheet the long reason is wrapped, line under line, with nothing lost.
+    const quarn::Sheet shown = sheet->CurrentSheet();
+    ASSERT_GT(shown.Texts.size(), 1u);
+    std::string joined;
+    for (std::size_t k = 0; k < shown.Texts.size(); ++k) {
+        EXPECT_LE(shown.Texts[k].Text.size(), 32u);
+        EXPECT_EQ(shown.Texts[k].LinesBelow, double(k));
+        joined += (k ? " " : "") + shown.Texts[k].Text;
+    }
+    EXPECT_EQ(joined, note);
 }
 
 // The section through three of the cube's points or moved by the sliders is named as a teacher names
@@ -400,7 +412,7 @@ TEST_F(WorksheetTest, TextsInChineseAndEnglish) {
          "r2 须小于 r1（40），不能是 50", "r2 must be less than r1"},
         {[](Worksheet& w) { w.OpenModel("/nonexistent/a.qrn"); return w.Status(); }, "无法读取“/nonexistent/a.qrn”", "cannot read"},
         {[](Worksheet& w) { w.Export("a.doc"); return w.Status(); }, "请用 .svg、.pdf、.png 或 .tex", "choose a name ending"},
-        {[](Worksheet& w) { w.ChoosePreset(10); return w.SheetNote(SheetTab::Net); }, "展开图：没有展开图", "net: no net"},
+        {[](Worksheet& w) { w.ChoosePreset(10); return w.SheetNote(SheetTab::Net); }, "展开图：没有展开图（环面在两个方向上弯曲", "a torus has no net"},
         {[&](Worksheet& w) { w.SetTab(SheetTab::Net); return texts(w.CurrentSheet()); }, "比例：1 单位 = 1 mm", "scale: 1 unit = 1 mm"},
         {[](Worksheet& w) { return w.MeasureLines()[3]; }, "棱长", "Edge lengths"},
         {[](Worksheet& w) { return SectionPointChoices(w.Facts()).back().Caption; }, "中点", "midpoint of"},
