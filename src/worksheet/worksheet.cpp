@@ -139,6 +139,7 @@ bool Worksheet::Place(const SolidSource& source) {
     placed_ = placed;
     mesh_ = Scene().CurrentMesh;
     Study();
+    FitSectionPoints();
     hoverFace_ = hoverEdge_ = -1;
     nextPoint_ = 0;
     status_ = placed_.Title;
@@ -150,6 +151,30 @@ void Worksheet::Study() {
     const SolidMesh mesh = ReadSceneMesh(mesh_);
     facts_ = StudySolid(mesh, placed_.Polyhedral, placed_.Exact, Language());
     solidReach_ = Reach(mesh.Points);
+}
+
+// Section points the new solid does not have give way to its own: those of the customary A, C, B1 it
+// has, then its last corners (a pyramid's apex), so that a pyramid chosen after a prism does not
+// inherit B1 and a refusal.
+void Worksheet::FitSectionPoints() {
+    std::vector<std::string> corners;
+    for (const std::string& letter : facts_.CornerLetter)
+        if (!letter.empty()) corners.push_back(letter);
+    std::vector<std::string> valid;
+    for (const PointChoice& choice : SectionPointChoices(facts_)) valid.push_back(choice.Text);
+    const auto has = [](const std::vector<std::string>& list, const std::string& p) {
+        return std::find(list.begin(), list.end(), p) != list.end();
+    };
+    std::array<std::string, 3>& points = doc_.Section.Points;
+    if (corners.size() < 3 || std::all_of(points.begin(), points.end(), [&](const auto& p) { return has(valid, p); }))
+        return;
+    std::vector<std::string> chosen;
+    for (const std::string& p : SectionChoice{}.Points)
+        if (has(corners, p)) chosen.push_back(p);
+    std::sort(corners.begin(), corners.end());
+    for (auto it = corners.rbegin(); chosen.size() < 3 && it != corners.rend(); ++it)
+        if (!has(chosen, *it)) chosen.push_back(*it);
+    std::copy(chosen.begin(), chosen.begin() + 3, points.begin());
 }
 
 bool Worksheet::ChooseFamily(SchoolFamily family) {

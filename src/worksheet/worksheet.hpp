@@ -124,6 +124,7 @@ class Worksheet {
     std::string PlaneRefusal(const SectionChoice& choice) const;
     // Studies the placed mesh for the measures and the pointer, in the worksheet's language.
     void Study();
+    void FitSectionPoints();
     // Topology faces of the placed mesh listed in the last frame's draw list.
     std::vector<bool> DrawnFaces() const;
     // The screen position of a welded vertex of the placed mesh in the last frame.

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -139,22 +140,38 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     netLayout->addWidget(netTabs_);
     options_->addWidget(net);
     auto* section = new QWidget(options_);
-    // One row, so that the options take no more height than the other tabs' do.
-    auto* sectionLayout = new QHBoxLayout(section);
-    sectionLayout->addWidget(new QLabel(tr("Through"), section));
+    // The three points on one row, the two sliders on the next, each wide enough to be moved.
+    auto* sectionLayout = new QGridLayout(section);
+    sectionLayout->setContentsMargins(0, 0, 0, 0);
+    sectionLayout->addWidget(new QLabel(tr("Through"), section), 0, 0);
+    auto* pointRow = new QHBoxLayout;
     for (QComboBox*& point : points_) {
         point = new QComboBox(section);
-        sectionLayout->addWidget(point);
+        pointRow->addWidget(point);
     }
-    sectionLayout->addWidget(new QLabel(tr("Offset"), section));
+    pointRow->addStretch(1);
+    sectionLayout->addLayout(pointRow, 0, 1, 1, 3);
+    sectionLayout->addWidget(new QLabel(tr("Offset"), section), 1, 0);
     offset_ = new QSlider(Qt::Horizontal, section);
     offset_->setRange(-100, 100);
-    sectionLayout->addWidget(offset_, 1);
-    sectionLayout->addWidget(new QLabel(tr("Tilt"), section));
+    sectionLayout->addWidget(offset_, 1, 1);
+    sectionLayout->addWidget(new QLabel(tr("Tilt"), section), 1, 2);
     tilt_ = new QSlider(Qt::Horizontal, section);
     tilt_->setRange(-60, 60);
-    sectionLayout->addWidget(tilt_, 1);
+    sectionLayout->addWidget(tilt_, 1, 3);
+    sectionLayout->setColumnStretch(1, 1);
+    sectionLayout->setColumnStretch(3, 1);
     options_->addWidget(section);
+    // Only the page shown asks for height, so that the section's second row does not push the other
+    // tabs' sheets down.
+    const auto fitOptions = [this](int shown) {
+        for (int k = 0; k < options_->count(); ++k)
+            options_->widget(k)->setSizePolicy(QSizePolicy::Preferred,
+                                               k == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        options_->updateGeometry();
+    };
+    fitOptions(options_->currentIndex());
+    connect(options_, &QStackedWidget::currentChanged, this, fitOptions);
     layout->addWidget(options_);
 
     note_ = new QLabel(area);

@@ -40,11 +40,13 @@ changed() {
   compare -metric AE -fuzz 4% "$shots/crop-a.png" "$shots/crop-b.png" null: 2>&1 || true
 }
 
-# The 3D view's inside (fractions of the window), and the box round what is drawn in it in a screenshot:
-# sets bw bh bx by, relative to the view's inside, of everything unlike the view's own background.
-view_x0=$((X + WIDTH * 30 / 100)) view_y0=$((Y + HEIGHT * 8 / 100))
-view_w=$((WIDTH * 27 / 100)) view_h=$((HEIGHT * 82 / 100))
+# The 3D view's inside, found in the screenshot as the box round the pixels of the view's own
+# background (nothing else in the window has that colour; the splitter sets its width), and the box
+# round what is drawn in it: sets view_w view_h view_x0 view_y0, and bw bh bx by relative to the view,
+# of everything unlike its background.
 drawn_box() {
+  read -r view_w view_h view_x0 view_y0 < <(convert "$shots/$1.png" -fill black +opaque "#F5F5F0" -trim \
+    -format '%w %h %X %Y\n' info: | tr -d '+')
   convert "$shots/$1.png" -crop "${view_w}x${view_h}+${view_x0}+${view_y0}" +repage "$shots/view.png"
   read -r bw bh bx by < <(convert "$shots/view.png" -fuzz 4% -trim -format '%w %h %X %Y\n' info: | tr -d '+')
 }

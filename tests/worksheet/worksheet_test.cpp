@@ -53,6 +53,14 @@ TEST_F(WorksheetTest, CommandsChangeTheDocumentOrAreRefused) {
              EXPECT_TRUE(HasLine(w.MeasureLines(), "Faceted model"));
              EXPECT_TRUE(HasLine(w.MeasureLines(), "S ≈ "));
          }},
+        {"a pyramid after the cuboid", [](Worksheet& w) { return w.ChooseFamily(SchoolFamily::Pyramid); }, true,
+         [](Worksheet& w) {
+             // B1 gives way to the apex: the section goes through the pyramid's own corners.
+             EXPECT_EQ(w.Document().Section.Points, (std::array<std::string, 3>{"A", "C", "P"}));
+             w.SetTab(SheetTab::Section);
+             w.CurrentSheet();
+             EXPECT_NE(w.SectionText().find("S = "), std::string::npos) << w.SectionText();
+         }},
         {"the cube preset", [](Worksheet& w) { return w.ChoosePreset(0); }, true,
          [](Worksheet& w) {
              EXPECT_EQ(w.Document().Source.Kind, SourceKind::Preset);
