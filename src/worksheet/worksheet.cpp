@@ -67,11 +67,20 @@ std::string MissedSectionText(const Section& cut, CaptionLanguage language) {
     return Say(language, "平面与立体不相交，没有截面", "{}", {cut.Note});
 }
 
-// The farthest any point lies from the camera's target, the origin.
-double Reach(const std::vector<Point3>& points) {
+// The farthest any point lies from the camera's target.
+double Reach(const std::vector<Point3>& points, const Point3& target = {}) {
     double reach = 0;
-    for (const Point3& p : points) reach = std::max(reach, LengthOf(p));
+    for (const Point3& p : points) reach = std::max(reach, LengthOf(p - target));
     return reach;
+}
+
+// The middle of the points' box.
+Point3 MiddleOf(const std::vector<Point3>& points) {
+    Point3 low{INFINITY, INFINITY, INFINITY}, high{-INFINITY, -INFINITY, -INFINITY};
+    for (const Point3& p : points)
+        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)},
+        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+    return points.empty() ? Point3{} : (low + high) * 0.5;
 }
 
 }  // namespace
@@ -337,7 +346,10 @@ void Worksheet::DrawView(Canvas& canvas) {
     if (doc_.Tab == SheetTab::Net && net_ && netFold_ != doc_.Fold) {
         if (netMesh_ != 0 && MeshExists(netMesh_)) DeleteMesh(netMesh_);
         const SolidMesh folded = FoldNet(*net_, doc_.Fold);
-        netReach_ = Reach(folded.Points);
+        // The camera looks at the middle of the flat net and moves to the solid's place, the origin
+        // it looks at on every other tab, as the net folds shut.
+        netTarget_ = MiddleOf(folded.Points) * (1 - doc_.Fold);
+        netReach_ = Reach(folded.Points, netTarget_);
         netMesh_ = StoreFoldedNet(folded);
         netFold_ = doc_.Fold;
         if (netMesh_ != 0) {
@@ -346,8 +358,9 @@ void Worksheet::DrawView(Canvas& canvas) {
         }
     }
     netStandOff_ = netMesh_ != 0 ? FoldedNetStandOff(canvas) : 0;
-    OrbitCamera(s.CurrentCamera, ZeroVector(), static_cast<float>(doc_.View.Distance + netStandOff_), doc_.View.Yaw,
-                doc_.View.Pitch);
+    const Point3 target = netMesh_ != 0 ? netTarget_ : Point3{};
+    OrbitCamera(s.CurrentCamera, Vector3D{float(target.x), float(target.y), float(target.z)},
+                static_cast<float>(doc_.View.Distance + netStandOff_), doc_.View.Yaw, doc_.View.Pitch);
     s.Lights[s.CurrentLight].Position = s.Cameras[s.CurrentCamera].Position;
     solidDrawn_ = false;  // until the frame is through: a fault leaves nothing to point at
     RenderFrame(canvas, s.CurrentCamera);

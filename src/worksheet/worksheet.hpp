@@ -152,6 +152,7 @@ class Worksheet {
     int nextPoint_ = 0;   // the section point the next click sets
     double netStandOff_ = 0;
     double solidReach_ = 0, netReach_ = 0;  // farthest points from the camera's target
+    quarn::Point3 netTarget_;               // where the camera looks at the folded net
     int viewWidth_ = 0, viewHeight_ = 0;
     bool solidDrawn_ = false;  // the last frame drew the placed solid: the pointer may be read against it
 };

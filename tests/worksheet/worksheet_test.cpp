@@ -386,11 +386,19 @@ TEST_F(WorksheetTest, TheFoldedNetStaysInViewAtEveryFold) {
             sheet->DrawView(view);
             const quarn::MeshRecord& net = s.Meshes[s.MeshSlots.First + s.MeshSlots.Count - 1];  // stored last
             ASSERT_TRUE(net.Visible && !s.Meshes[s.CurrentMesh].Visible);
+            double left = 420, right = 0, top = 300, bottom = 0;
             for (int v = net.FirstVertex; v < net.FirstVertex + net.VertexCount; ++v) {
                 const quarn::Vector3D p = s.ScreenVertices[v];
                 ASSERT_TRUE(p.x >= 0 && p.x < 420 && p.y >= 0 && p.y < 300) << p.x << ", " << p.y;
+                left = std::min(left, double(p.x)), right = std::max(right, double(p.x));
+                top = std::min(top, double(p.y)), bottom = std::max(bottom, double(p.y));
             }
             EXPECT_EQ(sheet->NetStandOff() > 1e-6, fold < 1) << sheet->NetStandOff();
+            // The camera looks at the middle of the flat net, not at the solid's place beside it.
+            if (fold == 0) {
+                EXPECT_NEAR((left + right) / 2, 210, 30) << left << " .. " << right;
+                EXPECT_NEAR((top + bottom) / 2, 150, 30) << top << " .. " << bottom;
+            }
         }
     }
     sheet->SetFold(0);
@@ -398,8 +406,16 @@ TEST_F(WorksheetTest, TheFoldedNetStaysInViewAtEveryFold) {
     const double standOff = sheet->NetStandOff();
     sheet->Zoom(60);
     sheet->DrawView(view);
+    // From the flat net's middle, the point the camera looks at.
+    const quarn::MeshRecord& net = s.Meshes[s.MeshSlots.First + s.MeshSlots.Count - 1];
+    double low[3] = {INFINITY, INFINITY, INFINITY}, high[3] = {-INFINITY, -INFINITY, -INFINITY};
+    for (int v = net.FirstVertex; v < net.FirstVertex + net.VertexCount; ++v) {
+        const float p[3] = {s.Vertices[v].x, s.Vertices[v].y, s.Vertices[v].z};
+        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], double(p[k])), high[k] = std::max(high[k], double(p[k]));
+    }
     const quarn::Vector3D eye = s.Cameras[s.CurrentCamera].Position;
-    EXPECT_NEAR(std::hypot(eye.x, eye.y, eye.z), sheet->Document().View.Distance + standOff, 1e-2);
+    EXPECT_NEAR(std::hypot(eye.x - (low[0] + high[0]) / 2, eye.y - (low[1] + high[1]) / 2, eye.z - (low[2] + high[2]) / 2),
+                sheet->Document().View.Distance + standOff, 1e-2);
 }
 
 // The worksheet's own texts in Chinese and in English, each wording its own; under a net the check
