@@ -25,6 +25,10 @@ namespace {
 
 constexpr std::int32_t kViewBackColor = 245 + 245 * 256 + 240 * 65536;
 constexpr std::int32_t kNetColor = 250 + 210 * 256 + 120 * 65536;  // a paper-like light orange
+constexpr double kEdgeReach = 5;   // pixels from an edge's line that count as pointing at it
+constexpr double kPointReach = 8;  // pixels from a corner or midpoint that count as clicking it
+constexpr double kTurnPerPixel = 0.01;
+constexpr int kRealisticStyle = kStyleFlatShaded;
 
 // Why an exact solid that has no net has none, in Chinese; empty for the others, whose reason comes
 // from their mesh.
@@ -36,10 +40,6 @@ std::string_view ChineseNoNetReason(IdealShape shape) {
         default: return {};
     }
 }
-constexpr double kEdgeReach = 5;   // pixels from an edge's line that count as pointing at it
-constexpr double kPointReach = 8;  // pixels from a corner or midpoint that count as clicking it
-constexpr double kTurnPerPixel = 0.01;
-constexpr int kRealisticStyle = kStyleFlatShaded;
 
 
 double DistanceToSegment(double x, double y, const Vector3D& a, const Vector3D& b) {
