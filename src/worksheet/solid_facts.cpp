@@ -128,7 +128,7 @@ SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optiona
     facts.Language = language;
     facts.Topology = BuildMeshTopology(mesh);
     facts.Faces = MergeCoplanarFaces(facts.Topology);
-    facts.Measures = MeasureSolid(mesh);
+    facts.Measures = MeasureSolid(mesh, facts.Topology, facts.Faces);
     facts.CornerLetter.assign(facts.Topology.Points.size(), {});
     const double featureAngle = polyhedral ? 0 : kDefaultFeatureAngleDegrees;
     for (const CornerName& name :
@@ -140,6 +140,13 @@ SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optiona
     facts.Exact = exact;
     if (exact) facts.Formulas = WorkIdealFormulas(*exact);
     return facts;
+}
+
+std::vector<LetteredCorner> LetteredCorners(const SolidFacts& facts) {
+    std::vector<LetteredCorner> corners;
+    for (std::size_t v = 0; v < facts.CornerLetter.size(); ++v)
+        if (!facts.CornerLetter[v].empty()) corners.push_back({facts.CornerLetter[v], facts.Topology.Points[v]});
+    return corners;
 }
 
 std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {

@@ -11,6 +11,7 @@
 #include "geometry/mesh_topology.hpp"
 #include "geometry/solid_faces.hpp"
 #include "geometry/solid_measures.hpp"
+#include "geometry/vertex_labels.hpp"
 #include "geometry/worked_formulas.hpp"
 #include "worksheet/worksheet_language.hpp"
 
@@ -44,6 +45,9 @@ struct SolidFacts {
 
 SolidFacts StudySolid(const quarn::SolidMesh& mesh, bool polyhedral, const std::optional<quarn::IdealSolid>& exact,
                       CaptionLanguage language);
+
+// The lettered corners as a section plane through letters reads them.
+std::vector<quarn::LetteredCorner> LetteredCorners(const SolidFacts& facts);
 
 // A point a section plane may pass through: a corner ("A") or an edge's midpoint ("mid(A,B)",
 // shown as "AB中点" or "midpoint of AB"), corners first in letter order.

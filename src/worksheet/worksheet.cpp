@@ -502,8 +502,7 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     // The section is drawn into the oblique drawing, with its true shape beside it.
     doc.Tab = SheetTab::Oblique;
     const SolidMesh mesh = ReadSceneMesh(mesh_);
-    const std::vector<LetteredCorner> corners =
-        LetterSolidCorners(mesh, placed_.Polyhedral ? 0 : kDefaultFeatureAngleDegrees);
+    const std::vector<LetteredCorner> corners = LetteredCorners(facts_);  // named once, as the solid was placed
     try {
         const DrawnSection drawn = MakeDrawnSection(mesh, ChosenPlane(doc.Section, mesh, corners), corners, placed_.Exact);
         sectionText_ = drawn.Cut.Polygons.empty() ? MissedSectionText(drawn.Cut, Language()) : SectionCaption(drawn);
