@@ -28,6 +28,7 @@ constexpr std::int32_t kNetColor = 250 + 210 * 256 + 120 * 65536;  // a paper-li
 constexpr double kEdgeReach = 5;   // pixels from an edge's line that count as pointing at it
 constexpr double kPointReach = 8;  // pixels from a corner or midpoint that count as clicking it
 constexpr double kTurnPerPixel = 0.01;
+constexpr double kLightFarther = 1e4;  // the light's distance from the target, in camera distances
 constexpr int kRealisticStyle = kStyleFlatShaded;
 
 // Why an exact solid that has no net has none, in Chinese; empty for the others, whose reason comes
@@ -361,7 +362,12 @@ void Worksheet::DrawView(Canvas& canvas) {
     const Point3 target = netMesh_ != 0 ? netTarget_ : Point3{};
     OrbitCamera(s.CurrentCamera, Vector3D{float(target.x), float(target.y), float(target.z)},
                 static_cast<float>(doc_.View.Distance + netStandOff_), doc_.View.Yaw, doc_.View.Pitch);
-    s.Lights[s.CurrentLight].Position = s.Cameras[s.CurrentCamera].Position;
+    // The light shines from far behind the camera, so that every flat face is lit evenly: from the
+    // camera itself the two triangles of a rectangle would be lit at different angles.
+    const Vector3D eye = s.Cameras[s.CurrentCamera].Position;
+    s.Lights[s.CurrentLight].Position = {float(target.x + kLightFarther * (eye.x - target.x)),
+                                         float(target.y + kLightFarther * (eye.y - target.y)),
+                                         float(target.z + kLightFarther * (eye.z - target.z))};
     solidDrawn_ = false;  // until the frame is through: a fault leaves nothing to point at
     RenderFrame(canvas, s.CurrentCamera);
     solidDrawn_ = netMesh_ == 0 && MeshExists(mesh_);

@@ -350,6 +350,20 @@ TEST_F(WorksheetTest, HoverDrawsTheEdgeOrOutlinesTheFace) {
     sheet->ChoosePreset(0);
     quarn::Canvas view(400, 300);
     sheet->DrawView(view);
+    // Before any hover: each flat face is lit evenly, both its triangles (whichever way the diagonal
+    // runs) in one shade.
+    for (const auto& [face, corners] : {std::pair{"ABB1A1", std::array{"A", "B", "B1", "A1"}},
+                                        std::pair{"BCC1B1", std::array{"B", "C", "C1", "B1"}}}) {
+        SCOPED_TRACE(face);
+        const quarn::Vector3D middle = AlongOnScreen(*sheet, corners[0], corners[2], 0.5);
+        std::set<std::int32_t> shades;
+        for (const char* corner : corners) {
+            const quarn::Vector3D c = CornerOnScreen(*sheet, corner);
+            shades.insert(view.GetPixel(int(std::lround(middle.x + 0.6 * (c.x - middle.x))),
+                                        int(std::lround(middle.y + 0.6 * (c.y - middle.y)))));
+        }
+        EXPECT_EQ(shades.size(), 1u) << *shades.begin() << " " << *shades.rbegin();
+    }
     const struct {
         const char *from, *to;
         double along;        // where along from-to the pointer is
