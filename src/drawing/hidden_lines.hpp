@@ -1,6 +1,8 @@
 #pragma once
 // Which parts of a projected edge lie behind the faces of the drawing. The faces are projected once
-// into a uniform grid over the drawing plane; an edge asks only the faces in the cells it crosses.
+// into a uniform grid over the drawing plane; an edge asks only the faces in the cells it crosses,
+// and of those only the ones whose nearest point can stand in front of the edge's farthest end: each
+// cell lists its faces nearest first, so that the rest of the list is left as soon as one lies behind.
 // Along a projected edge both the edge's nearness key and a face's are affine, so the hidden part of
 // the edge behind one face is one interval found exactly, without sampling.
 
@@ -21,9 +23,9 @@ struct Occluder {
     std::array<int, 3> Vertices{};  // welded vertices of the mesh, to recognise an edge's neighbours
 };
 
-// What one occluder needs to hide a given edge: to stand nearer by Depth more than the common depth
-// tolerance, over a stretch of the edge at least Overlap long (drawing units). An infinite depth leaves
-// the occluder out.
+// What one occluder needs to hide a given edge: to stand nearer by Depth (never negative) more than the
+// common depth tolerance, over a stretch of the edge at least Overlap long (drawing units). An infinite
+// depth leaves the occluder out.
 struct OccluderMargin {
     double Depth = 0;
     double Overlap = 0;
@@ -46,7 +48,8 @@ class OccluderGrid {
     OccluderGrid(std::vector<Occluder> occluders, double tolerance2d);
 
     // The parts of the segment a -> b covered by an occluder nearer than the segment by more than
-    // qTolerance plus the occluder's own margin().
+    // qTolerance plus the occluder's own margin(), which is asked only of occluders that hide a part
+    // of the segment with no margin.
     Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
                               const std::function<OccluderMargin(const Occluder&)>& margin) const;
 
@@ -59,7 +62,13 @@ class OccluderGrid {
         std::array<double, 3> SideLength{};
         bool Degenerate = true;
         Box2 Box;
-        Box2 Reach;  // holds the triangle grown by the outline tolerance
+        Box2 Reach;       // holds the triangle grown by the outline tolerance
+        double MaxQ = 0;  // at least the nearness of every point of the grown triangle
+    };
+    // An occluder in a cell's list, with its MaxQ rounded up, which turns it away without looking at it.
+    struct CellItem {
+        float MaxQ = 0;
+        int Index = 0;
     };
     Prepared Prepare(const Occluder& o) const;
     static bool HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
@@ -69,7 +78,7 @@ class OccluderGrid {
     std::vector<Occluder> occluders_;
     std::vector<Prepared> prepared_;
     std::vector<int> cellStart_;  // per cell: where its occluders begin in cellItems_; one more at the end
-    std::vector<int> cellItems_;
+    std::vector<CellItem> cellItems_;
     Box2 box_;
     int columns_ = 1, rows_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;
