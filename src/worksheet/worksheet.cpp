@@ -82,6 +82,7 @@ void Worksheet::EnsureNet() {
 }
 
 bool Worksheet::Place(const SolidSource& source) {
+    ++solidRevision_;  // even a refused source has rebuilt the scene
     RemoveNetMesh();
     net_.reset();
     netError_.clear();
@@ -343,10 +344,25 @@ Sheet Worksheet::SheetOf(SheetTab tab) {
     }
 }
 
+Worksheet::SheetKey Worksheet::CurrentSheetKey() const {
+    SheetKey key{solidRevision_, doc_.Tab, doc_.Letters, doc_.Auxiliary, doc_.EnglishCaptions, false, doc_.Hidden, {}};
+    // Only the net's tab reads its glue tabs, and it reads neither the hidden edges, the aids nor the
+    // captions; only the section's tab reads the plane; the three views carry no letters.
+    if (doc_.Tab == SheetTab::Net) {
+        key.NetTabs = doc_.NetTabs;
+        key.Hidden = HiddenEdges::Dashed, key.Auxiliary = false, key.EnglishCaptions = false;
+    }
+    if (doc_.Tab == SheetTab::Section) key.Section = doc_.Section;
+    if (doc_.Tab == SheetTab::ThreeViews) key.Letters = false;
+    return key;
+}
+
 const Sheet& Worksheet::CurrentSheet() {
-    if (sheetDirty_) {
+    const SheetKey key = CurrentSheetKey();
+    if (sheetKey_ != key) {
         sheet_ = SheetOf(doc_.Tab);
-        sheetDirty_ = false;
+        sheetKey_ = key;  // only once built: a sheet that threw is tried again
+        ++sheetRevision_;
     }
     return sheet_;
 }
