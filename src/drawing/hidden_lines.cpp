@@ -110,6 +110,12 @@ bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Pro
     return true;
 }
 
+inline std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
+    const int c = int(std::floor((p.x - box_.MinX) / cellWidth_));
+    const int r = int(std::floor((p.y - box_.MinY) / cellHeight_));
+    return {std::clamp(c, 0, columns_ - 1), std::clamp(r, 0, rows_ - 1)};
+}
+
 OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
     : occluders_(std::move(occluders)), tolerance2d_(tolerance2d), stamp_(occluders_.size(), 0) {
     prepared_.reserve(occluders_.size());
@@ -142,7 +148,10 @@ OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * columns_ + c);
     };
-    for (const int i : order) forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+    // Counted in the mesh's order, whose neighbouring faces share cells, rather than the scattered order
+    // of nearness that the filling needs.
+    for (int i = 0; i < int(prepared_.size()); ++i)
+        if (!prepared_[i].Degenerate) forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
     for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
     cellItems_.resize(cellStart_.back());
     std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
@@ -151,12 +160,6 @@ OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
         if (double(maxQ) < prepared_[i].MaxQ) maxQ = std::nextafter(maxQ, INFINITY);
         forCells(i, [&](std::size_t cell) { cellItems_[filled[cell]++] = {maxQ, i}; });
     }
-}
-
-std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
-    const int c = int(std::floor((p.x - box_.MinX) / cellWidth_));
-    const int r = int(std::floor((p.y - box_.MinY) / cellHeight_));
-    return {std::clamp(c, 0, columns_ - 1), std::clamp(r, 0, rows_ - 1)};
 }
 
 Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <optional>
 
@@ -20,13 +22,69 @@ constexpr double kCoincidenceTolerance = 1e-5;
 // The least stretch of a silhouette that a facet folding over it hides, relative to the facet's inradius.
 constexpr double kFoldOverlap = 1.0 / 3;
 
-struct PreparedMesh {
+// What a drawing needs of a mesh whatever the view.
+struct MeshFacts {
+    SolidMesh Mesh;  // what they were worked out from
+    double FeatureAngleDegrees = 0;
     MeshTopology Topology;
     std::vector<EdgeKind> Kinds;
-    std::vector<Point3> ViewPoints;  // per welded vertex
-    std::vector<bool> Facing;        // per face: turned to the viewer
     std::vector<std::vector<int>> VertexFaces;
     std::vector<double> Inradius;  // per face, in the model
+};
+
+// The same bits: the same topology, edge kinds and radii.
+bool SameMesh(const SolidMesh& a, const SolidMesh& b) {
+    return a.Points.size() == b.Points.size() && a.Triangles.size() == b.Triangles.size() &&
+           (a.Points.empty() || std::memcmp(a.Points.data(), b.Points.data(), a.Points.size() * sizeof(Point3)) == 0) &&
+           (a.Triangles.empty() ||
+            std::memcmp(a.Triangles.data(), b.Triangles.data(), a.Triangles.size() * sizeof(a.Triangles[0])) == 0);
+}
+
+std::shared_ptr<const MeshFacts> WorkOutFacts(const SolidMesh& solid, double featureAngleDegrees) {
+    auto facts = std::make_shared<MeshFacts>();
+    facts->Mesh = solid;
+    facts->FeatureAngleDegrees = featureAngleDegrees;
+    facts->Topology = BuildMeshTopology(solid);
+    const MeshTopology& t = facts->Topology;
+    facts->Kinds = ClassifyEdges(t, featureAngleDegrees);
+    facts->VertexFaces.resize(t.Points.size());
+    for (std::size_t f = 0; f < t.Faces.size(); ++f)
+        for (const int v : t.Faces[f]) facts->VertexFaces[v].push_back(int(f));
+    facts->Inradius.reserve(t.Faces.size());
+    for (const auto& c : t.Faces) {
+        const Point3 &p0 = t.Points[c[0]], &p1 = t.Points[c[1]], &p2 = t.Points[c[2]];
+        const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
+        facts->Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
+    }
+    return facts;
+}
+
+// The facts of the last few meshes drawn are kept, so that the same mesh drawn in another view (the
+// three views, a sheet drawn again) does not work them out again.
+std::shared_ptr<const MeshFacts> FactsOf(const SolidMesh& solid, double featureAngleDegrees) {
+    constexpr std::size_t kKept = 4;
+    thread_local std::vector<std::shared_ptr<const MeshFacts>> recent;  // the latest first
+    for (auto it = recent.begin(); it != recent.end(); ++it)
+        if ((*it)->FeatureAngleDegrees == featureAngleDegrees && SameMesh((*it)->Mesh, solid)) {
+            std::rotate(recent.begin(), it, it + 1);
+            return recent.front();
+        }
+    recent.insert(recent.begin(), WorkOutFacts(solid, featureAngleDegrees));
+    if (recent.size() > kKept) recent.pop_back();
+    return recent.front();
+}
+
+struct PreparedMesh {
+    explicit PreparedMesh(std::shared_ptr<const MeshFacts> facts)
+        : Facts(std::move(facts)), Topology(Facts->Topology), Kinds(Facts->Kinds),
+          VertexFaces(Facts->VertexFaces), Inradius(Facts->Inradius) {}
+    std::shared_ptr<const MeshFacts> Facts;
+    const MeshTopology& Topology;
+    const std::vector<EdgeKind>& Kinds;
+    const std::vector<std::vector<int>>& VertexFaces;
+    const std::vector<double>& Inradius;
+    std::vector<Point3> ViewPoints;  // per welded vertex
+    std::vector<bool> Facing;        // per face: turned to the viewer
 };
 
 struct DrawingContext {
@@ -317,21 +375,13 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawingContext ctx{view, {}, 0, 0};
     double size = 0;
     for (const SolidMesh& solid : meshes) {
-        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}, {}};
-        mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
+        PreparedMesh mesh(FactsOf(solid, options.FeatureAngleDegrees));
+        mesh.ViewPoints.reserve(mesh.Topology.Points.size());
         for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
-        mesh.VertexFaces.resize(mesh.Topology.Points.size());
-        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
-            for (const int v : mesh.Topology.Faces[f]) mesh.VertexFaces[v].push_back(int(f));
+        mesh.Facing.reserve(mesh.Topology.Faces.size());
         for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
             mesh.Facing.push_back(view.FacesViewer(view.DirectionToView(mesh.Topology.Normals[f]),
                                                    mesh.ViewPoints[mesh.Topology.Faces[f][0]]));
-        for (const auto& c : mesh.Topology.Faces) {
-            const Point3 &p0 = mesh.Topology.Points[c[0]], &p1 = mesh.Topology.Points[c[1]],
-                         &p2 = mesh.Topology.Points[c[2]];
-            const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
-            mesh.Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
-        }
         size = std::max(size, mesh.Topology.Size);
         ctx.Meshes.push_back(std::move(mesh));
     }
