@@ -117,7 +117,7 @@ inline std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
 }
 
 OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
-    : occluders_(std::move(occluders)), tolerance2d_(tolerance2d), stamp_(occluders_.size(), 0) {
+    : occluders_(std::move(occluders)), tolerance2d_(tolerance2d) {
     prepared_.reserve(occluders_.size());
     for (const Occluder& o : occluders_) prepared_.push_back(Prepare(o));
     // Degenerate faces hide nothing and are left out of the cells; the rest are filled in nearest
@@ -163,14 +163,19 @@ OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
 }
 
 Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                                        const std::function<OccluderMargin(const Occluder&)>& margin) const {
+                                        const std::function<OccluderMargin(const Occluder&)>& margin,
+                                        OccluderVisits& visits) const {
     Intervals hidden;
     if (cellStart_.empty()) return hidden;
     Box2 span;
     span.Add(a.At), span.Add(b.At);
     if (span.MaxX < box_.MinX || span.MinX > box_.MaxX || span.MaxY < box_.MinY || span.MinY > box_.MaxY)
         return hidden;
-    if (++query_ == 0) std::fill(stamp_.begin(), stamp_.end(), 0), query_ = 1;
+    std::vector<unsigned>& stamp = visits.stamp_;
+    if (visits.grid_ != this || stamp.size() != occluders_.size())
+        visits.grid_ = this, stamp.assign(occluders_.size(), 0), visits.query_ = 0;
+    if (++visits.query_ == 0) std::fill(stamp.begin(), stamp.end(), 0), visits.query_ = 1;
+    const unsigned query = visits.query_;
     const auto [c0, r0] = CellOf({span.MinX, span.MinY});
     const auto [c1, r1] = CellOf({span.MaxX, span.MaxY});
     const Point2 along = b.At - a.At;
@@ -192,9 +197,9 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
                 if (item.MaxQ <= needed) break;  // this one and all after it lie behind the edge
                 const Prepared& p = prepared_[item.Index];
                 if (span.MaxX < p.Reach.MinX || span.MinX > p.Reach.MaxX || span.MaxY < p.Reach.MinY ||
-                    span.MinY > p.Reach.MaxY || stamp_[item.Index] == query_)
+                    span.MinY > p.Reach.MaxY || stamp[item.Index] == query)
                     continue;
-                stamp_[item.Index] = query_;
+                stamp[item.Index] = query;
                 double lo, hi;
                 if (!HiddenBehind(p, a, b, tolerance2d_, qTolerance, lo, hi)) continue;
                 // A margin only narrows what the face hides: asked of the faces that hide something.

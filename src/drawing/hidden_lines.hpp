@@ -41,6 +41,16 @@ inline constexpr double kShortestPiece = 1e-3;
 // Parameter intervals [from, to] within [0, 1], sorted and disjoint.
 using Intervals = std::vector<std::pair<double, double>>;
 
+// Which occluders one search of a grid has asked already: each thread that searches a grid while
+// others do brings its own.
+class OccluderVisits {
+  private:
+    friend class OccluderGrid;
+    const void* grid_ = nullptr;   // the grid they were counted for
+    std::vector<unsigned> stamp_;  // per occluder: the last query that tested it
+    unsigned query_ = 0;
+};
+
 class OccluderGrid {
   public:
     // tolerance2d: how far the faces reach past their outlines, so that an edge running along the line
@@ -51,7 +61,13 @@ class OccluderGrid {
     // qTolerance plus the occluder's own margin(), which is asked only of occluders that hide a part
     // of the segment with no margin.
     Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                              const std::function<OccluderMargin(const Occluder&)>& margin) const;
+                              const std::function<OccluderMargin(const Occluder&)>& margin,
+                              OccluderVisits& visits) const;
+    // The same for one thread at a time, with the grid's own visits.
+    Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
+                              const std::function<OccluderMargin(const Occluder&)>& margin) const {
+        return HiddenIntervals(a, b, qTolerance, margin, visits_);
+    }
 
   private:
     // What the hiding test needs of one occluder, worked out once for every edge that asks.
@@ -83,8 +99,7 @@ class OccluderGrid {
     int columns_ = 1, rows_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;
     double tolerance2d_ = 0;
-    mutable std::vector<unsigned> stamp_;  // per occluder: the last query that tested it
-    mutable unsigned query_ = 0;
+    mutable OccluderVisits visits_;
 };
 
 // Joins intervals that overlap or lie closer than minLength, reaches to 0 and 1 from closer than

@@ -1,7 +1,10 @@
 #include "drawing/line_drawing.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <thread>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -174,58 +177,110 @@ void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, in
     if (visibleFrom < 1) runs.push_back({at(visibleFrom), at(1), true, mesh, edge});
 }
 
-void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
-    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
-        const PreparedMesh& mesh = ctx.Meshes[m];
-        std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
-        std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
-        const auto isSaddle = [&](int f) {
-            if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
-            return saddle[f] == 1;
-        };
-        for (int e = 0; e < int(mesh.Topology.Edges.size()); ++e) {
-            bool silhouetteOnly = false;
-            if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
-            const TopologyEdge& edge = mesh.Topology.Edges[e];
-            std::vector<Point3> ends{mesh.ViewPoints[edge.A], mesh.ViewPoints[edge.B]};
-            if (ctx.View.IsPerspective()) {
-                if (!InFront(ctx.View, ends[0]) && !InFront(ctx.View, ends[1])) continue;
-                ends = ClipToNear(ends, ctx.View.NearClip());  // a segment: two points come back
-            }
-            const Projected a = ctx.View.Project(ends[0]), b = ctx.View.Project(ends[1]);
-            const double length = LengthOf(b.At - a.At);
-            if (length <= ctx.Tolerance2d) continue;  // seen end-on
-            // One over depth changes by about depth change / depth squared.
-            const double nearest = std::min(ends[0].z, ends[1].z);
-            const double qTolerance =
-                ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
-            // A silhouette of a faceted curved surface folds over the facets around its ends (those with
-            // a corner on a face at either end of the edge) in the picture, and where it steps from one
-            // row of facets to the next it runs a little way behind them. Where the surface bulges about
-            // the edge the smooth surface has its outline beyond such facets, so they never hide it.
-            // Where the outline runs over a saddle-shaped or hollow part (a face of the edge has a
-            // neighbouring corner in front of its plane), as on the inner half of a torus, a facet
-            // beside it may truly lie in front of it: it hides stretches longer than a third of its own
-            // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
-            if (silhouetteOnly) MarkFold(mesh, e, foldMark);
-            const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
-            const auto margin = [&](const Occluder& o) -> OccluderMargin {
-                if (o.Mesh != m) return {};
-                if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
-                    return {std::numeric_limits<double>::infinity(), 0};
-                if (!silhouetteOnly) return {};
-                for (const int v : o.Vertices)
-                    if (foldMark[v] == e)
-                        return foldMayHide ? OccluderMargin{0, kFoldOverlap * mesh.Inradius[o.Face]}
-                                           : OccluderMargin{std::numeric_limits<double>::infinity(), 0};
-                return {};
-            };
-            // An edge shorter than the shortest piece may still be hidden as a whole.
-            const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
-            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, margin), minLength), m, e,
-                    runs);
+// The part of a view-space segment beyond the near plane of a perspective view; one end lies there.
+void ClipSegmentToNear(Point3& a, Point3& b, double nearClip) {
+    const bool aIn = a.z >= nearClip, bIn = b.z >= nearClip;
+    if (aIn && !bIn) b = a + (b - a) * ((nearClip - a.z) / (b.z - a.z));
+    if (!aIn && bIn) a = a + (b - a) * ((nearClip - a.z) / (b.z - a.z));
+}
+
+// A stretch of one mesh's edges, drawn by one thread into runs of its own.
+struct EdgeStretch {
+    int Mesh = 0, From = 0, To = 0;
+    std::vector<EdgeRun> Runs;
+};
+
+// The runs of the stretch's edges, in the order of the edges.
+void DrawStretch(const DrawingContext& ctx, const OccluderGrid& grid, OccluderVisits& visits, EdgeStretch& stretch) {
+    const int m = stretch.Mesh;
+    const PreparedMesh& mesh = ctx.Meshes[m];
+    std::vector<EdgeRun>& runs = stretch.Runs;
+    std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
+    std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
+    const auto isSaddle = [&](int f) {
+        if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
+        return saddle[f] == 1;
+    };
+    for (int e = stretch.From; e < stretch.To; ++e) {
+        bool silhouetteOnly = false;
+        if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
+        const TopologyEdge& edge = mesh.Topology.Edges[e];
+        Point3 from = mesh.ViewPoints[edge.A], to = mesh.ViewPoints[edge.B];
+        if (ctx.View.IsPerspective()) {
+            if (!InFront(ctx.View, from) && !InFront(ctx.View, to)) continue;
+            ClipSegmentToNear(from, to, ctx.View.NearClip());
         }
+        const Projected a = ctx.View.Project(from), b = ctx.View.Project(to);
+        const double length = LengthOf(b.At - a.At);
+        if (length <= ctx.Tolerance2d) continue;  // seen end-on
+        // One over depth changes by about depth change / depth squared.
+        const double nearest = std::min(from.z, to.z);
+        const double qTolerance =
+            ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
+        // A silhouette of a faceted curved surface folds over the facets around its ends (those with
+        // a corner on a face at either end of the edge) in the picture, and where it steps from one
+        // row of facets to the next it runs a little way behind them. Where the surface bulges about
+        // the edge the smooth surface has its outline beyond such facets, so they never hide it.
+        // Where the outline runs over a saddle-shaped or hollow part (a face of the edge has a
+        // neighbouring corner in front of its plane), as on the inner half of a torus, a facet
+        // beside it may truly lie in front of it: it hides stretches longer than a third of its own
+        // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
+        if (silhouetteOnly) MarkFold(mesh, e, foldMark);
+        const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
+        const auto margin = [&](const Occluder& o) -> OccluderMargin {
+            if (o.Mesh != m) return {};
+            if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
+                return {std::numeric_limits<double>::infinity(), 0};
+            if (!silhouetteOnly) return {};
+            for (const int v : o.Vertices)
+                if (foldMark[v] == e)
+                    return foldMayHide ? OccluderMargin{0, kFoldOverlap * mesh.Inradius[o.Face]}
+                                       : OccluderMargin{std::numeric_limits<double>::infinity(), 0};
+            return {};
+        };
+        // An edge shorter than the shortest piece may still be hidden as a whole.
+        const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
+        AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, margin, visits), minLength), m, e,
+                runs);
     }
+}
+
+// The edges of every mesh in stretches, shared out over the hardware's threads as each thread comes
+// for more; the stretches' runs are joined in the order of the meshes and edges, so that the drawing
+// does not depend on how many threads drew it or which drew what.
+void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
+    const unsigned hardware = std::max(1u, std::thread::hardware_concurrency());
+    // Small enough that the threads finish together, large enough to outweigh taking one.
+    constexpr int kStretchEdges = 512;
+    std::vector<EdgeStretch> stretches;
+    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
+        const int edges = int(ctx.Meshes[m].Topology.Edges.size());
+        for (int from = 0; from < edges; from += kStretchEdges)
+            stretches.push_back({m, from, std::min(edges, from + kStretchEdges), {}});
+    }
+    const unsigned threads = unsigned(std::min<std::size_t>(hardware, stretches.size()));
+    std::atomic<std::size_t> next{0};
+    std::vector<std::exception_ptr> failures(threads);
+    const auto work = [&](unsigned t) {
+        try {
+            OccluderVisits visits;
+            for (std::size_t k; (k = next.fetch_add(1)) < stretches.size();) DrawStretch(ctx, grid, visits, stretches[k]);
+        } catch (...) {
+            failures[t] = std::current_exception();
+            next = stretches.size();  // the others stop at their next stretch
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, t);
+        if (threads > 0) work(0);
+    }
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+    std::size_t total = 0;
+    for (const EdgeStretch& stretch : stretches) total += stretch.Runs.size();
+    runs.reserve(runs.size() + total);
+    for (const EdgeStretch& stretch : stretches) runs.insert(runs.end(), stretch.Runs.begin(), stretch.Runs.end());
 }
 
 // The visible runs bucketed into a uniform grid over the drawing, each in every cell its box (grown by the
