@@ -87,9 +87,9 @@ OccluderGrid::Prepared OccluderGrid::Prepare(const Occluder& o) const {
     return p;
 }
 
-// The part of a -> b that lies inside the triangle grown by reach and behind it. The depth is clipped
-// first, as it turns most faces away at once; the clips only narrow [lo, hi], so their order does not
-// change the result.
+// The part of a -> b that lies inside the triangle grown by reach and behind it. The sides are clipped
+// first: the faces left after the grid's depth test mostly stand in front of the edge, and the sides
+// need no division; the clips only narrow [lo, hi], so their order does not change the result.
 bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
                                 double qTolerance, double& lo, double& hi) {
     if (o.Degenerate) return false;
@@ -100,14 +100,13 @@ bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Pro
         return o.Q0 + u * o.Dq1 + v * o.Dq2;
     };
     lo = 0, hi = 1;
-    if (!ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi)) return false;
     for (int k = 0; k < 3; ++k) {
         const double margin = reach * o.SideLength[k];
         const double fa = o.Orientation * CrossProduct2(o.Side[k], a.At - o.From[k]) + margin;
         const double fb = o.Orientation * CrossProduct2(o.Side[k], b.At - o.From[k]) + margin;
         if (!ClipAbove(fa, fb, lo, hi)) return false;
     }
-    return true;
+    return ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi);
 }
 
 inline std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {

@@ -284,7 +284,8 @@ void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<
 }
 
 // The visible runs bucketed into a uniform grid over the drawing, each in every cell its box (grown by the
-// tolerance) meets, so that a hidden run is compared only with the visible runs near it.
+// tolerance) meets, so that a hidden run is compared only with the visible runs near it. The cells' lists
+// lie one after another, counted first and then filled.
 class VisibleRunGrid {
   public:
     VisibleRunGrid(const std::vector<const EdgeRun*>& visible, double tolerance) : visible_(visible) {
@@ -294,26 +295,32 @@ class VisibleRunGrid {
         side_ = std::clamp(int(std::sqrt(double(visible.size()))), 1, 256);
         cellWidth_ = std::max(box_.Width(), 1e-300) / side_;
         cellHeight_ = std::max(box_.Height(), 1e-300) / side_;
-        cells_.resize(std::size_t(side_) * side_);
+        cellStart_.assign(std::size_t(side_) * side_ + 1, 0);
         stamp_.assign(visible.size(), 0);
+        for (const EdgeRun* v : visible) ForCells(*v, tolerance, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+        for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
+        cellItems_.resize(cellStart_.back());
+        std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
         for (int i = 0; i < int(visible.size()); ++i)
-            ForCells(*visible[i], tolerance, [&](std::vector<int>& cell) { cell.push_back(i); });
+            ForCells(*visible[i], tolerance, [&](std::size_t cell) { cellItems_[filled[cell]++] = i; });
     }
 
     // Calls use(run) once for every visible run in the cells that the run's grown box meets.
     template <class Use>
     void ForNear(const EdgeRun& run, double tolerance, Use use) {
-        if (cells_.empty()) return;
+        if (cellStart_.empty()) return;
         ++query_;
-        ForCells(run, tolerance, [&](std::vector<int>& cell) {
-            for (const int i : cell)
+        ForCells(run, tolerance, [&](std::size_t cell) {
+            for (int k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
+                const int i = cellItems_[k];
                 if (stamp_[i] != query_) stamp_[i] = query_, use(*visible_[i]);
+            }
         });
     }
 
   private:
     template <class Visit>
-    void ForCells(const EdgeRun& run, double tolerance, Visit visit) {
+    void ForCells(const EdgeRun& run, double tolerance, Visit visit) const {
         const auto cell = [&](double x, double y) {
             return std::pair{std::clamp(int(std::floor((x - box_.MinX) / cellWidth_)), 0, side_ - 1),
                              std::clamp(int(std::floor((y - box_.MinY) / cellHeight_)), 0, side_ - 1)};
@@ -323,14 +330,15 @@ class VisibleRunGrid {
         const auto [c1, r1] =
             cell(std::max(run.From.x, run.To.x) + tolerance, std::max(run.From.y, run.To.y) + tolerance);
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) visit(cells_[std::size_t(r) * side_ + c]);
+            for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * side_ + c);
     }
 
     const std::vector<const EdgeRun*>& visible_;
     Box2 box_;
     int side_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;
-    std::vector<std::vector<int>> cells_;
+    std::vector<int> cellStart_;  // per cell: where its runs begin in cellItems_; one more at the end
+    std::vector<int> cellItems_;
     std::vector<unsigned> stamp_;
     unsigned query_ = 0;
 };
@@ -342,6 +350,8 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
     for (const EdgeRun& r : runs)
         if (r.Visible) visible.push_back(&r);
     VisibleRunGrid near(visible, tolerance);
+    kept.reserve(runs.size());
+    Intervals covered;
     for (const EdgeRun& h : runs) {
         if (h.Visible) {
             kept.push_back(h);
@@ -350,7 +360,7 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
         const Point2 d = h.To - h.From;
         const double length = LengthOf(d);
         const Point2 unit = d * (1 / length);
-        Intervals covered;
+        covered.clear();
         near.ForNear(h, tolerance, [&](const EdgeRun& v) {
             const double offFrom = std::fabs(CrossProduct2(unit, v.From - h.From));
             const double offTo = std::fabs(CrossProduct2(unit, v.To - h.From));

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "drawing/polyline_chains.hpp"
 #include "support/drawing_fixture.hpp"
 
 namespace quarn::testing {
@@ -196,6 +197,33 @@ TEST_F(LineDrawingTest, AMovedMeshIsDrawnWhereItIsNow) {
         EXPECT_NEAR(drawing.Extent.Width(), scale * before.Width(), 1e-9);
         for (const EdgeRun& r : drawing.Runs)
             EXPECT_LE(std::max(std::fabs(r.From.x), std::fabs(r.To.x)), scale * before.MaxX + 1e-9);
+    }
+}
+
+// Runs are joined where exactly two of one kind share an end point, bit for bit (-0 as 0), whatever
+// their order and direction; where three meet, or a visible and a hidden one, they stay apart.
+TEST_F(LineDrawingTest, RunsJoinWhereExactlyTwoOfOneKindMeet) {
+    const auto run = [](Point2 from, Point2 to, bool visible = true) { return EdgeRun{from, to, visible, 0, 0}; };
+    const struct {
+        const char* what;
+        std::vector<EdgeRun> runs;
+        std::multiset<std::size_t> points;  // of each line
+    } cases[] = {
+        {"a path given out of order, one run turned", {run({2, 0}, {3, 1}), run({0, 0}, {1, 0}), run({2, 0}, {1, 0})}, {4}},
+        {"a closed square", {run({0, 0}, {1, 0}), run({1, 1}, {0, 1}), run({1, 0}, {1, 1}), run({0, 1}, {0, 0})}, {5}},
+        {"three runs at one point", {run({0, 0}, {1, 0}), run({0, 0}, {0, 1}), run({0, 0}, {-1, -1})}, {2, 2, 2}},
+        {"four runs at one point", {run({0, 0}, {1, 0}), run({0, 0}, {0, 1}), run({-1, 0}, {0, 0}), run({0, -1}, {0, 0})},
+         {2, 2, 2, 2}},
+        {"a visible and a hidden run end to end", {run({0, 0}, {1, 0}), run({1, 0}, {2, 0}, false)}, {2, 2}},
+        {"an end at -0 meets one at 0", {run({-1, 0}, {-0.0, 0}), run({0, -0.0}, {1, 0})}, {3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::multiset<std::size_t> points;
+        std::size_t total = 0;
+        for (const DrawnLine& line : ChainRuns(c.runs)) points.insert(line.Points.size()), total += line.Points.size() - 1;
+        EXPECT_EQ(points, c.points);
+        EXPECT_EQ(total, c.runs.size());  // every run once
     }
 }
 
