@@ -75,6 +75,39 @@ void BM_ViewWhileTurning(benchmark::State& state) {
     state.SetLabel(presets[state.range(0)].EnglishName);
 }
 
+// The 3D view on the 展开图 tab while the fold slider moves: the net folded again, the camera's stand-off
+// found for it, and the frame drawn.
+void BM_NetViewWhileFolding(benchmark::State& state) {
+    Worksheet& w = Fresh();
+    w.ChoosePreset(SolidPresets()[state.range(0)].MenuIndex);
+    w.SetTab(SheetTab::Net);
+    Canvas canvas(420, 360);
+    int step = 0;
+    for (auto _ : state) {
+        w.SetFold((step = (step + 1) % 101) / 100.0);
+        w.DrawView(canvas);
+    }
+    state.SetLabel(SolidPresets()[state.range(0)].EnglishName);
+}
+
+// The pointer crossing the 3D view on the 截面 tab: what lies under it, the view drawn again with its
+// outline, and a click that sets a section point or says nothing is near.
+void BM_PointerOverView(benchmark::State& state) {
+    Worksheet& w = Fresh();
+    w.ChoosePreset(SolidPresets()[state.range(0)].MenuIndex);
+    w.SetTab(SheetTab::Section);
+    Canvas canvas(420, 360);
+    w.DrawView(canvas);
+    int x = 0;
+    for (auto _ : state) {
+        x = (x + 7) % 420;
+        benchmark::DoNotOptimize(w.HoverAt(x, 180));
+        w.DrawView(canvas);
+        benchmark::DoNotOptimize(w.ClickAt(x, 180));
+    }
+    state.SetLabel(SolidPresets()[state.range(0)].EnglishName);
+}
+
 void MenuSolidsAndTabs(benchmark::internal::Benchmark* b) {
     for (int p = 0; p < static_cast<int>(SolidPresets().size()); ++p)
         for (const SheetTab tab : {SheetTab::Oblique, SheetTab::ThreeViews, SheetTab::Net, SheetTab::Section})
@@ -96,3 +129,5 @@ void MenuSolids(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_MenuSolidSheet)->Apply(MenuSolidsAndTabs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FamilySliderStep)->Apply(FamiliesAndTabs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ViewWhileTurning)->Apply(MenuSolids)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NetViewWhileFolding)->Apply(MenuSolids)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PointerOverView)->Apply(MenuSolids)->Unit(benchmark::kMillisecond);

@@ -46,6 +46,11 @@ Projected DrawingView::Project(const Point3& v) const {
     return {{v.x + shearX_ * v.z, v.y + shearY_ * v.z}, -v.z};
 }
 
+Point3 DrawingView::ProjectionDirection() const {
+    const Point3 d = right_ * -shearX_ + up_ * -shearY_ + forward_;
+    return d * (1 / LengthOf(d));
+}
+
 bool DrawingView::FacesViewer(const Point3& normal, const Point3& point) const {
     // The ray that reaches the point: from the eye, or along the projection direction.
     const Point3 ray = perspective_ ? point : Point3{-shearX_, -shearY_, 1};

@@ -36,6 +36,10 @@ class DrawingView {
     // True when a face with this view-space normal through this view-space point turns to the viewer.
     bool FacesViewer(const Point3& normal, const Point3& point) const;
 
+    // Of a parallel view: the unit world direction from the viewer into the picture, along which every
+    // point is drawn on one picture point.
+    Point3 ProjectionDirection() const;
+
     bool IsPerspective() const { return perspective_; }
     double NearClip() const { return near_; }
 

@@ -159,13 +159,25 @@ NetSheet MakeNetSheet(const SolidNet& source, const NetSheetOptions& options) {
     bar.MoveTo({box.MinX, barY}).LineTo({box.MinX + barLength, barY});
     for (const double x : {box.MinX, box.MinX + barLength}) bar.MoveTo({x, barY - 1.5 * mm}).LineTo({x, barY + 1.5 * mm});
     sheet.Paths.push_back(bar);
-    sheet.Texts.push_back({TextRole::Note, "100 mm", "", {box.MinX + barLength / 2, barY - 4 * mm}, {0, 1}});
-    std::string note = "scale: 1 unit = " + Millimetres(scale) + " mm";
-    if (result.ScaledToFit) note += " (scaled to fit; " + Millimetres(options.MillimetresPerUnit) + " mm asked)";
-    if (net.Approximate) note += "; gores: approximate, a sphere has no exact net";
-    if (net.Pieces > 1) note += "; in " + std::to_string(net.Pieces) + " pieces";
+    // The label and the scale line stand under the ticks a line apart in their own font, so that
+    // they keep clear of each other and of the bar however small the sheet is shown.
+    const double underTicks = barY - 1.5 * mm;
+    SheetText label{TextRole::Note, "100 mm", "", {box.MinX + barLength / 2, underTicks}, {0, 1}};
+    label.LinesBelow = 0.8;
+    sheet.Texts.push_back(label);
+    const bool english = options.Language == CaptionLanguage::English;
+    std::string note = (english ? "scale: 1 unit = " : "比例：1 单位 = ") + Millimetres(scale) + " mm";
+    if (result.ScaledToFit)
+        note += english ? " (scaled to fit; " + Millimetres(options.MillimetresPerUnit) + " mm asked)"
+                        : "（为放得下而缩小；原定 " + Millimetres(options.MillimetresPerUnit) + " mm）";
+    if (net.Approximate)
+        note += english ? "; gores: approximate, a sphere has no exact net" : "；球面分瓣为近似，球面没有准确的展开图";
+    if (net.Pieces > 1)
+        note += english ? "; in " + std::to_string(net.Pieces) + " pieces" : "；共 " + std::to_string(net.Pieces) + " 块";
     const double middle = (box.MinX + std::max(box.MaxX, box.MinX + barLength)) / 2;
-    sheet.Texts.push_back({TextRole::Note, note, "", {middle, barY - 10 * mm}, {0, 1}});
+    SheetText scaleLine{TextRole::Note, note, "", {middle, underTicks}, {0, 1}};
+    scaleLine.LinesBelow = label.LinesBelow + 1.5;
+    sheet.Texts.push_back(scaleLine);
     sheet.Extent = box;
     return result;
 }

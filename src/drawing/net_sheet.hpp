@@ -18,6 +18,7 @@ struct NetSheetOptions {
     bool Tabs = false;
     double MillimetresPerUnit = 1;  // asked for; a net that does not fit is printed smaller
     Paper PaperSize = Paper::A4;
+    CaptionLanguage Language = CaptionLanguage::English;  // of the scale line under the check bar
 };
 
 struct NetSheet {

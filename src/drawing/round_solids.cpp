@@ -5,58 +5,17 @@
 #include <numbers>
 #include <vector>
 
+#include "drawing/curve_pens.hpp"
+#include "drawing/torus_drawing.hpp"
 #include "geometry/mesh_topology.hpp"
 
 namespace quarn {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// A cubic Bézier through the ends of an eighth of a circle keeps within 1e-5 of its radius.
-constexpr double kLongestArc = kPi / 4;
-// How far centre lines reach beyond the outline, as a share of the solid's larger size.
-constexpr double kCentreLineOverhang = 0.06;
-
 Point2 Drawn(const DrawingView& view, const Point3& p) {
     return view.Project(view.ToView(p)).At;
 }
-
-// The arc of the ellipse centre + (a cos t, b sin t) from t0 to t1 as one piece of cubic Béziers.
-void AddEllipseArc(SheetPath& path, const Point2& centre, double a, double b, double t0, double t1) {
-    const int pieces = std::max(1, int(std::ceil(std::fabs(t1 - t0) / kLongestArc - 1e-9)));
-    const double step = (t1 - t0) / pieces;
-    const double handle = 4.0 / 3.0 * std::tan(step / 4);
-    const auto at = [&](double t) { return centre + Point2{a * std::cos(t), b * std::sin(t)}; };
-    const auto along = [&](double t) { return Point2{-a * std::sin(t), b * std::cos(t)}; };
-    path.MoveTo(at(t0));
-    for (int k = 0; k < pieces; ++k) {
-        const double s0 = t0 + k * step, s1 = s0 + step;
-        path.CurveTo(at(s0) + along(s0) * handle, at(s1) - along(s1) * handle, at(s1));
-    }
-}
-
-void AddCircle(SheetPath& path, const Point2& centre, double r) {
-    AddEllipseArc(path, centre, r, r, 0, 2 * kPi);
-    path.Close();
-}
-
-void AddSegment(SheetPath& path, const Point2& a, const Point2& b) {
-    path.MoveTo(a).LineTo(b);
-}
-
-// The pens of one drawing, written hidden lines first, then visible lines, then centre lines.
-struct Pens {
-    SheetPath Visible{Pen::Visible}, Hidden{Pen::Hidden}, Centre{Pen::Centre};
-    Sheet Out;
-
-    void Letter(const char* text, const char* subscript, const Point2& at, const Point2& away) {
-        Out.Texts.push_back({TextRole::Letter, text, subscript, at, away * (1 / LengthOf(away))});
-    }
-    Sheet Finish() {
-        for (SheetPath* path : {&Hidden, &Visible, &Centre})
-            if (!path->Steps.empty()) Out.Paths.push_back(std::move(*path));
-        return std::move(Out);
-    }
-};
 
 bool HasTwoBases(IdealShape shape) {
     return shape == IdealShape::Cylinder || shape == IdealShape::ConeFrustum;
@@ -203,6 +162,11 @@ std::optional<RoundSolid> PlaceRoundSolid(const IdealSolid& exact, const SolidMe
         case IdealShape::ConeFrustum: s.BottomRadius = exact.A, s.TopRadius = exact.B; break;
         case IdealShape::Sphere:
         case IdealShape::Hemisphere: s.BottomRadius = s.TopRadius = exact.A; break;
+        case IdealShape::Torus:
+            // A ring torus only: a tube as wide as the ring or wider passes through its own axis.
+            if (!(exact.B > 0 && exact.B < exact.A)) return std::nullopt;
+            s.BottomRadius = s.TopRadius = exact.A, s.TubeRadius = exact.B;
+            break;
         default: return std::nullopt;
     }
     // The vertices of a faceted solid of revolution lie in rings round its axis: their mean is on it,
@@ -229,6 +193,7 @@ std::optional<RoundSolid> PlaceRoundSolid(const IdealSolid& exact, const SolidMe
 }
 
 Sheet DrawRoundSolid(const RoundSolid& solid, ViewKind view, const RoundSolidLook& look) {
+    if (solid.Shape == IdealShape::Torus) return DrawTorus(solid, view, look);
     switch (view) {
         case ViewKind::Front:
         case ViewKind::Side: return DrawElevation(solid, view, look);

@@ -15,14 +15,15 @@
 
 namespace quarn {
 
-// A cylinder, cone, cone frustum, sphere or hemisphere with its axis vertical through (X, Z), from
-// Bottom to Top, where a mesh that stands for it lies.
+// A cylinder, cone, cone frustum, sphere, hemisphere or ring torus with its axis vertical through
+// (X, Z), from Bottom to Top, where a mesh that stands for it lies.
 struct RoundSolid {
     IdealShape Shape = IdealShape::Cylinder;
     double X = 0, Z = 0;
     double Bottom = 0, Top = 0;
     double BottomRadius = 0, TopRadius = 0;  // a sphere's radius in both; a cone's top radius is 0
     bool DomeUp = true;                      // of a hemisphere: its flat base below the dome
+    double TubeRadius = 0;                   // of a torus, whose tube's middle circle has BottomRadius
 };
 
 // The round solid the exact solid names, at the place of the mesh; nothing for other shapes.

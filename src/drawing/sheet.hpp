@@ -45,6 +45,9 @@ struct SheetFill {
     double Opacity = 1;
 };
 
+// The language of a sheet's captions and notes.
+enum class CaptionLanguage { Chinese, English };
+
 enum class TextRole {
     Letter,   // a vertex letter: italic, with its subscript, set beside its point in the direction Away
     Caption,  // a view's or part's name under it, upright, centred on At
@@ -57,6 +60,9 @@ struct SheetText {
     std::string Subscript;  // of a letter: "1" for A1
     Point2 At;
     Point2 Away{0, 1};  // of a letter: unit direction from At to the letter, clear of the lines there
+    // Of a caption or note: set this many of its own lines below At, so that texts stacked under one
+    // point keep clear of each other at whatever size the page draws the sheet.
+    double LinesBelow = 0;
 };
 
 struct Sheet {

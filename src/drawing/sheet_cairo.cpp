@@ -120,7 +120,7 @@ void PaintSheet(cairo_t* cr, const Sheet& sheet, const SheetFonts& fonts, double
             const double reach = page.FontSize * 0.8;
             ShowLetter(cr, text, {at.x + text.Away.x * reach, at.y - text.Away.y * reach}, page.FontSize);
         } else {
-            ShowCentred(cr, text.Text, at, text.Role == TextRole::Caption ? page.FontSize : page.FontSize * 0.8);
+            ShowCentred(cr, text.Text, page.Map(TextCentre(page, text)), TextSize(page, text.Role));
         }
     }
 }

@@ -23,6 +23,11 @@ struct PageLayout {
 
 inline constexpr double kPointsPerMillimetre = 72 / 25.4;
 
+// The size of a caption or note on the page, and where it is centred, in sheet units: At, lowered by
+// its LinesBelow.
+double TextSize(const PageLayout& page, TextRole role);
+Point2 TextCentre(const PageLayout& page, const SheetText& text);
+
 // width and height are the page in page units: pixels for a picture, points otherwise.
 PageLayout LayOutSheet(const Sheet& sheet, double width, double height, double unitsPerPoint);
 

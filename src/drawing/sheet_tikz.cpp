@@ -93,9 +93,9 @@ std::string SheetTikz(const Sheet& sheet, const PageSize& size) {
                    Coordinate(page, h, at) + " {$" + Escaped(text.Text) +
                    (text.Subscript.empty() ? "" : "_{" + Escaped(text.Subscript) + "}") + "$};\n";
         } else {
-            const std::string size = Number(text.Role == TextRole::Caption ? page.FontSize : 0.8 * page.FontSize);
+            const std::string size = Number(TextSize(page, text.Role));
             out += "\\node[font=\\fontsize{" + size + "}{" + size + "}\\selectfont] at " +
-                   Coordinate(page, h, text.At) + " {" + Escaped(text.Text) + "};\n";
+                   Coordinate(page, h, TextCentre(page, text)) + " {" + Escaped(text.Text) + "};\n";
         }
     }
     return out + "\\end{tikzpicture}\n";

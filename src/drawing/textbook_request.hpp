@@ -19,8 +19,6 @@
 
 namespace quarn {
 
-enum class CaptionLanguage { Chinese, English };
-
 struct TextbookRequest {
     ViewKind View = ViewKind::Oblique;
     bool ThreeViews = false;  // the front, side and top views on one sheet; View is then ignored

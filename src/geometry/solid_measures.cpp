@@ -46,11 +46,13 @@ void MeasureVolume(const MeshTopology& t, SolidMeasures& m) {
 }  // namespace
 
 SolidMeasures MeasureSolid(const SolidMesh& mesh) {
+    const MeshTopology topology = BuildMeshTopology(mesh);
+    return MeasureSolid(mesh, topology, MergeCoplanarFaces(topology));
+}
+
+SolidMeasures MeasureSolid(const SolidMesh& mesh, const MeshTopology& t, const SolidFaces& solid) {
     SolidMeasures m;
     m.TriangleMesh = {int(mesh.Points.size()), CountStoredEdges(mesh), int(mesh.Triangles.size())};
-
-    const MeshTopology t = BuildMeshTopology(mesh);
-    const SolidFaces solid = MergeCoplanarFaces(t);
     m.Solid = {solid.VertexCount, solid.EdgeCount, solid.FaceCount};
     m.EulerCharacteristic = solid.VertexCount - solid.EdgeCount + solid.FaceCount;
     m.DegenerateFaces = t.DegenerateFaces;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "geometry/mesh_topology.hpp"
+#include "geometry/solid_faces.hpp"
 #include "geometry/solid_mesh.hpp"
 
 namespace quarn {
@@ -30,5 +32,8 @@ struct SolidMeasures {
 };
 
 SolidMeasures MeasureSolid(const SolidMesh& mesh);
+// The same, from the mesh's topology and its coplanar faces merged, built once by a caller that
+// needs them too.
+SolidMeasures MeasureSolid(const SolidMesh& mesh, const MeshTopology& topology, const SolidFaces& faces);
 
 }  // namespace quarn

@@ -87,10 +87,6 @@ std::string Allowed(const FamilyParameter& p) {
     return "a number above " + Number(p.Min) + " and at most " + Number(p.Max);
 }
 
-bool InRange(const FamilyParameter& p, double v) {
-    if (p.Whole) return v >= p.Min && v <= p.Max && v == std::floor(v);
-    return v > p.Min && v <= p.Max;  // false for NaN
-}
 
 const FamilyParameter* FindParameter(const SchoolFamilyInfo& family, std::string_view key) {
     for (const FamilyParameter& p : family.Parameters)
@@ -118,6 +114,11 @@ double ParseValue(const SchoolFamilyInfo& family, const FamilyParameter& p, std:
 
 std::span<const SchoolFamilyInfo> SchoolFamilies() { return kFamilies; }
 
+bool ParameterInRange(const FamilyParameter& p, double v) {
+    if (p.Whole) return v >= p.Min && v <= p.Max && v == std::floor(v);
+    return v > p.Min && v <= p.Max;  // false for NaN
+}
+
 const SchoolFamilyInfo& FamilyInfoOf(SchoolFamily family) {
     for (const SchoolFamilyInfo& f : kFamilies)
         if (f.Family == family) return f;
@@ -134,7 +135,7 @@ std::optional<std::string> CheckSchoolSolid(const SchoolSolid& solid) {
     const SchoolFamilyInfo& family = FamilyInfoOf(solid.Family);
     for (const FamilyParameter& p : family.Parameters) {
         const double value = solid.*p.Field;
-        if (!InRange(p, value))
+        if (!ParameterInRange(p, value))
             return std::string(family.Name) + ": " + std::string(p.Key) + " (" + std::string(p.Meaning) +
                    ") must be " + Allowed(p) + ", not " + Number(value);
     }

@@ -56,6 +56,8 @@ struct SchoolFamilyInfo {
 std::span<const SchoolFamilyInfo> SchoolFamilies();
 const SchoolFamilyInfo& FamilyInfoOf(SchoolFamily family);
 const SchoolFamilyInfo* FindSchoolFamily(std::string_view name);
+// Whether the value lies in the parameter's own range: above Min (a whole number: from Min) to Max.
+bool ParameterInRange(const FamilyParameter& p, double value);
 
 // A solid text that cannot be taken; the text says which value and what is allowed, in one line.
 class SolidParameterError : public std::runtime_error {

@@ -7,6 +7,7 @@
 
 #include "geometry/feature_edges.hpp"
 #include "geometry/vertex_labels.hpp"
+#include "worksheet/worksheet_language.hpp"
 
 namespace orrin {
 
@@ -65,7 +66,7 @@ void CollectFaces(SolidFacts& facts) {
     for (std::size_t g = 0; g < facts.FaceList.size(); ++g) {
         FaceFact& face = facts.FaceList[g];
         face.Name = NameByCorners(facts, face);
-        if (face.Name.empty()) face.Name = "面 " + std::to_string(g + 1);
+        if (face.Name.empty()) face.Name = Say(facts.Language, "面 {}", "face {}", {std::to_string(g + 1)});
     }
 }
 
@@ -81,7 +82,8 @@ void CollectEdges(SolidFacts& facts) {
         const std::string& a = facts.CornerLetter[edge.A];
         const std::string& b = facts.CornerLetter[edge.B];
         fact.Name = !a.empty() && !b.empty() ? (a < b ? a + b : b + a)
-                                             : "棱 " + std::to_string(facts.EdgeList.size() + 1);
+                                             : Say(facts.Language, "棱 {}", "edge {}",
+                                                   {std::to_string(facts.EdgeList.size() + 1)});
         facts.EdgeList.push_back(fact);
     }
     std::sort(facts.EdgeList.begin(), facts.EdgeList.end(),
@@ -120,11 +122,13 @@ std::string FormatNumber(double value) {
     return s;
 }
 
-SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optional<IdealSolid>& exact) {
+SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optional<IdealSolid>& exact,
+                      CaptionLanguage language) {
     SolidFacts facts;
+    facts.Language = language;
     facts.Topology = BuildMeshTopology(mesh);
     facts.Faces = MergeCoplanarFaces(facts.Topology);
-    facts.Measures = MeasureSolid(mesh);
+    facts.Measures = MeasureSolid(mesh, facts.Topology, facts.Faces);
     facts.CornerLetter.assign(facts.Topology.Points.size(), {});
     const double featureAngle = polyhedral ? 0 : kDefaultFeatureAngleDegrees;
     for (const CornerName& name :
@@ -138,6 +142,13 @@ SolidFacts StudySolid(const SolidMesh& mesh, bool polyhedral, const std::optiona
     return facts;
 }
 
+std::vector<LetteredCorner> LetteredCorners(const SolidFacts& facts) {
+    std::vector<LetteredCorner> corners;
+    for (std::size_t v = 0; v < facts.CornerLetter.size(); ++v)
+        if (!facts.CornerLetter[v].empty()) corners.push_back({facts.CornerLetter[v], facts.Topology.Points[v]});
+    return corners;
+}
+
 std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {
     std::vector<PointChoice> choices;
     for (const std::string& letter : facts.CornerLetter)
@@ -149,9 +160,13 @@ std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts) {
         const std::string& a = facts.CornerLetter[edge.A];
         const std::string& b = facts.CornerLetter[edge.B];
         if (a.empty() || b.empty()) continue;
-        choices.push_back({"mid(" + a + "," + b + ")", edge.Name + "中点"});
+        choices.push_back({"mid(" + a + "," + b + ")", MidpointCaption(edge.Name, facts.Language)});
     }
     return choices;
+}
+
+std::string MidpointCaption(const std::string& edge, CaptionLanguage language) {
+    return Say(language, "{}中点", "midpoint of {}", {edge});
 }
 
 std::string EulerLine(const ElementCounts& c) {
@@ -159,45 +174,80 @@ std::string EulerLine(const ElementCounts& c) {
            std::to_string(c.Faces) + " = " + std::to_string(c.Vertices - c.Edges + c.Faces);
 }
 
+namespace {
+
+// True when the mesh is a faceted stand-in for a curved solid: its own edges and facets are not the
+// solid's, and its measures only come near the exact ones.
+bool StandsForCurvedSolid(const SolidFacts& facts) {
+    if (!facts.Exact) return false;
+    switch (facts.Exact->Shape) {
+        case IdealShape::Sphere:
+        case IdealShape::Hemisphere:
+        case IdealShape::Cone:
+        case IdealShape::Cylinder:
+        case IdealShape::CylinderSector:
+        case IdealShape::Torus:
+        case IdealShape::ConeFrustum: return true;
+        default: return false;
+    }
+}
+
+void AddExactFormulas(std::vector<std::string>& lines, const SolidFacts& facts) {
+    if (!facts.Exact) return;
+    const IdealMeasures exact = MeasureIdealSolid(*facts.Exact);
+    if (!facts.Formulas.SurfaceArea.empty())
+        lines.insert(lines.end(), {facts.Formulas.SurfaceArea, "  = " + FormatNumber(exact.SurfaceArea)});
+    if (!facts.Formulas.Volume.empty() && exact.Volume)
+        lines.insert(lines.end(), {facts.Formulas.Volume, "  = " + FormatNumber(*exact.Volume)});
+}
+
+// Names grouped by the value they share, in order of first appearance ("AB, BC, CD = 40"); a group
+// longer than a dozen is counted, not listed.
+template <typename Item, typename Value>
+void AddGrouped(std::vector<std::string>& lines, const std::string& title, const std::vector<Item>& list, Value value) {
+    constexpr std::size_t kMostNames = 12;
+    std::vector<std::pair<std::string, std::vector<std::string>>> groups;
+    for (const Item& item : list) {
+        const std::string v = FormatNumber(value(item));
+        auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == v; });
+        if (it == groups.end()) it = groups.insert(groups.end(), {v, {}});
+        it->second.push_back(item.Name);
+    }
+    if (!groups.empty()) lines.push_back(title);
+    for (const auto& [v, names] : groups) {
+        std::string line = "  ";
+        if (names.size() > kMostNames) {
+            line += std::to_string(names.size()) + " × " + v;
+        } else {
+            for (std::size_t i = 0; i < names.size(); ++i) line += (i ? ", " : "") + names[i];
+            line += " = " + v;
+        }
+        lines.push_back(line);
+    }
+}
+
+}  // namespace
+
 std::vector<std::string> MeasureLines(const SolidFacts& facts) {
-    constexpr std::size_t kMostNames = 12;  // a group longer than this is counted, not listed
     std::vector<std::string> lines;
     const SolidMeasures& m = facts.Measures;
-    lines.push_back("V = " + std::to_string(m.Solid.Vertices) + ", E = " + std::to_string(m.Solid.Edges) +
-                    ", F = " + std::to_string(m.Solid.Faces));
-    lines.push_back(EulerLine(m.Solid));
-    // Names grouped by the value they share, in order of first appearance.
-    const auto grouped = [&](const std::string& title, const auto& list, auto value) {
-        std::vector<std::pair<std::string, std::vector<std::string>>> groups;
-        for (const auto& item : list) {
-            const std::string v = FormatNumber(value(item));
-            auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == v; });
-            if (it == groups.end()) it = groups.insert(groups.end(), {v, {}});
-            it->second.push_back(item.Name);
-        }
-        if (!groups.empty()) lines.push_back(title);
-        for (const auto& [v, names] : groups) {
-            std::string line = "  ";
-            if (names.size() > kMostNames) {
-                line += std::to_string(names.size()) + " × " + v;
-            } else {
-                for (std::size_t i = 0; i < names.size(); ++i) line += (i ? ", " : "") + names[i];
-                line += " = " + v;
-            }
-            lines.push_back(line);
-        }
-    };
-    grouped("棱长 Edge lengths", facts.EdgeList, [](const EdgeFact& e) { return e.Length; });
-    grouped("面积 Face areas", facts.FaceList, [](const FaceFact& f) { return f.Area; });
-    lines.push_back("S = " + FormatNumber(m.SurfaceArea));
-    lines.push_back(m.Volume ? "V = " + FormatNumber(*m.Volume) : "V: " + m.VolumeNote);
-    if (facts.Exact) {
-        const IdealMeasures exact = MeasureIdealSolid(*facts.Exact);
-        if (!facts.Formulas.SurfaceArea.empty())
-            lines.insert(lines.end(), {facts.Formulas.SurfaceArea, "  = " + FormatNumber(exact.SurfaceArea)});
-        if (!facts.Formulas.Volume.empty() && exact.Volume)
-            lines.insert(lines.end(), {facts.Formulas.Volume, "  = " + FormatNumber(*exact.Volume)});
+    const std::string counts = "V = " + std::to_string(m.Solid.Vertices) + ", E = " + std::to_string(m.Solid.Edges) +
+                               ", F = " + std::to_string(m.Solid.Faces);
+    if (StandsForCurvedSolid(facts)) {
+        // The exact solid's measures first; the facets' edges and areas are not the solid's and are left
+        // out, their counts and totals given as those of the model that stands for it.
+        AddExactFormulas(lines, facts);
+        lines.push_back(Say(facts.Language, "多面体近似模型：", "Faceted model:"));
+        lines.insert(lines.end(), {"  " + counts, "  " + EulerLine(m.Solid), "  S ≈ " + FormatNumber(m.SurfaceArea)});
+        if (m.Volume) lines.push_back("  V ≈ " + FormatNumber(*m.Volume));
+        return lines;
     }
+    lines.insert(lines.end(), {counts, EulerLine(m.Solid)});
+    AddGrouped(lines, Say(facts.Language, "棱长", "Edge lengths"), facts.EdgeList, [](const EdgeFact& e) { return e.Length; });
+    AddGrouped(lines, Say(facts.Language, "面积", "Face areas"), facts.FaceList, [](const FaceFact& f) { return f.Area; });
+    lines.push_back("S = " + FormatNumber(m.SurfaceArea));
+    lines.push_back(m.Volume ? "V = " + FormatNumber(*m.Volume) : Say(facts.Language, "V 无法求出：{}", "V: {}", {m.VolumeNote}));
+    AddExactFormulas(lines, facts);
     return lines;
 }
 

@@ -11,18 +11,20 @@
 #include "geometry/mesh_topology.hpp"
 #include "geometry/solid_faces.hpp"
 #include "geometry/solid_measures.hpp"
+#include "geometry/vertex_labels.hpp"
 #include "geometry/worked_formulas.hpp"
+#include "worksheet/worksheet_language.hpp"
 
 namespace orrin {
 
 struct FaceFact {
-    std::string Name;  // "ABCD", or "面 3"
+    std::string Name;  // "ABCD", or "面 3" ("face 3")
     double Area = 0;
     std::vector<int> Triangles;  // topology faces
 };
 
 struct EdgeFact {
-    std::string Name;  // "AB", or "棱 5"
+    std::string Name;  // "AB", or "棱 5" ("edge 5")
     double Length = 0;
     int A = 0, B = 0;  // welded vertices
 };
@@ -38,22 +40,29 @@ struct SolidFacts {
     std::vector<std::string> CornerLetter;  // per welded vertex, empty when unnamed
     std::optional<quarn::IdealSolid> Exact;
     quarn::WorkedFormulas Formulas;  // of Exact
+    CaptionLanguage Language = CaptionLanguage::Chinese;  // of the names and the lines below
 };
 
-SolidFacts StudySolid(const quarn::SolidMesh& mesh, bool polyhedral, const std::optional<quarn::IdealSolid>& exact);
+SolidFacts StudySolid(const quarn::SolidMesh& mesh, bool polyhedral, const std::optional<quarn::IdealSolid>& exact,
+                      CaptionLanguage language);
+
+// The lettered corners as a section plane through letters reads them.
+std::vector<quarn::LetteredCorner> LetteredCorners(const SolidFacts& facts);
 
 // A point a section plane may pass through: a corner ("A") or an edge's midpoint ("mid(A,B)",
-// shown as "AB中点"), corners first in letter order.
+// shown as "AB中点" or "midpoint of AB"), corners first in letter order.
 struct PointChoice {
     std::string Text;     // as the plane is written
     std::string Caption;  // as the list shows it
 };
 std::vector<PointChoice> SectionPointChoices(const SolidFacts& facts);
+// How the list names the middle of the edge of this name: "AB中点", "midpoint of AB".
+std::string MidpointCaption(const std::string& edge, CaptionLanguage language);
 
 // "V − E + F = 8 − 12 + 6 = 2"
 std::string EulerLine(const quarn::ElementCounts& counts);
 
-// The measures panel as lines of text, in the order a worksheet lists them; edge and face lists
+// The measures panel as lines of text in the facts' language, in the order a worksheet lists them; edge and face lists
 // with the same value are grouped ("AB, BC, CD = 40").
 std::vector<std::string> MeasureLines(const SolidFacts& facts);
 

@@ -10,6 +10,7 @@
 #include "drawing/sheet.hpp"
 #include "drawing/sheet_writer.hpp"
 #include "geometry/solid_net.hpp"
+#include "math/vector3d.hpp"
 #include "platform/canvas.hpp"
 #include "worksheet/solid_facts.hpp"
 #include "worksheet/worksheet_document.hpp"
@@ -21,8 +22,17 @@ struct HoverInfo {
     enum class Kind { Nothing, Face, Edge } What = Kind::Nothing;
     std::string Name;
     double Value = 0;  // area of a face, length of an edge
-    std::string Text;  // "面 ABCD: 面积 2400", "棱 AB: 长 60"
+    std::string Text;  // "面 ABCD: S = 2400", "棱 AB: 60"
 };
+
+// A line drawn over the 3D view, in its pixels: a side of the outlined face, or the edge under the
+// pointer.
+struct ViewSegment {
+    quarn::Vector3D A, B;
+};
+// Their colours (red + 256 green + 65536 blue): a clear blue round a face, an orange edge.
+inline constexpr std::int32_t kHoverFaceColor = 0 + 140 * 256 + 255 * 65536;
+inline constexpr std::int32_t kHoverEdgeColor = 255 + 110 * 256;
 
 class Worksheet {
   public:
@@ -34,6 +44,10 @@ class Worksheet {
     const SolidFacts& Facts() const { return facts_; }
     // The status line: the last command's outcome or the reason it was refused.
     const std::string& Status() const { return status_; }
+    // The language of the status line, the notes and the measures: the captions' language.
+    CaptionLanguage Language() const {
+        return doc_.EnglishCaptions ? CaptionLanguage::English : CaptionLanguage::Chinese;
+    }
 
     // Commands. Each returns false, keeping the document as it was and saying why in Status(), when
     // it cannot be done.
@@ -45,6 +59,7 @@ class Worksheet {
     void SetLetters(bool on);
     void SetHiddenEdges(HiddenEdges hidden);
     void SetAuxiliary(bool on);
+    // The three views' captions, and every text of the worksheet, in English instead of Chinese.
     void SetEnglishCaptions(bool on);
     void SetFold(double fold);      // held within 0..1
     void SetNetTabs(bool on);
@@ -57,10 +72,25 @@ class Worksheet {
 
     // True when the sheet or the 3D view changed since they were last drawn.
     bool ViewNeedsDrawing() const { return viewDirty_; }
-    // Draws the 3D view onto the canvas at its size, with the face under the pointer outlined.
+    // Draws the 3D view onto the canvas at its size, with the face under the pointer outlined or the
+    // edge under it drawn thick. On the 展开图 tab the camera stands back as far as the folded net
+    // reaches beyond the solid, so that the whole net stays in view at every fold.
     void DrawView(quarn::Canvas& canvas);
-    // What lies under the pointer at (x, y) of the last drawn view; the outline follows it.
+    // What lies under the pointer at (x, y) of the last drawn view; the outline follows it. Nothing
+    // until the view was drawn for the solid placed last, and nothing while the net is shown.
     HoverInfo HoverAt(double x, double y);
+    // The lines over the next drawn view: the hovered edge alone, else the hovered face's border.
+    std::vector<ViewSegment> HoverOutline() const;
+    // A click at (x, y) of the last drawn view. On the 截面 tab the corner or edge midpoint nearest
+    // to it within reach, of those in sight, becomes the next of the three points the section goes
+    // through (the first, second, third, then the first again). Returns false, saying why in
+    // Status(), when nothing lies within reach or the tab is another.
+    bool ClickAt(double x, double y);
+    // Which of the three section points (0, 1, 2) the next click sets.
+    int NextSectionPoint() const { return nextPoint_; }
+    // How much farther than the document's distance the camera stands for the folded net: 0 off the
+    // 展开图 tab and for a net folded shut (the solid itself).
+    double NetStandOff() const { return netStandOff_; }
     // The current tab's sheet, built from the drawing layer only when the choices it is drawn from
     // or the solid changed since it was last built.
     const quarn::Sheet& CurrentSheet();
@@ -105,6 +135,17 @@ class Worksheet {
     // Takes the folded net out of the scene and shows the solid again.
     void RemoveNetMesh();
     quarn::PageSize PageFor(quarn::SheetFormat format, int dpi) const;
+    // Why the chosen points give no plane, in Chinese (the plane reader says it in English).
+    std::string PlaneRefusal(const SectionChoice& choice) const;
+    // Studies the placed mesh for the measures and the pointer, in the worksheet's language.
+    void Study();
+    void FitSectionPoints();
+    // Topology faces of the placed mesh listed in the last frame's draw list.
+    std::vector<bool> DrawnFaces() const;
+    // The screen position of a welded vertex of the placed mesh in the last frame.
+    const quarn::Vector3D& ScreenPoint(int welded) const;
+    // The extra camera distance that brings the folded net, at the fold stored, into view.
+    double FoldedNetStandOff(const quarn::Canvas& canvas) const;
 
     WorksheetDocument doc_;
     ShownSolid placed_;
@@ -124,7 +165,13 @@ class Worksheet {
     double netFold_ = -1;   // the fold it was stored at
     quarn::PageSize netPage_;
     int hoverFace_ = -1;  // solid face outlined in the view
+    int hoverEdge_ = -1;  // topology edge under the pointer, drawn thick instead
+    int nextPoint_ = 0;   // the section point the next click sets
+    double netStandOff_ = 0;
+    double solidReach_ = 0, netReach_ = 0;  // farthest points from the camera's target
+    quarn::Point3 netTarget_;               // where the camera looks at the folded net
     int viewWidth_ = 0, viewHeight_ = 0;
+    bool solidDrawn_ = false;  // the last frame drew the placed solid: the pointer may be read against it
 };
 
 // The page a sheet is written on: A4 landscape in points; a PNG at dpi pixels to the inch.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "drawing/textbook_request.hpp"
 #include "math/constants.hpp"
@@ -53,9 +55,46 @@ SectionPlane ChosenPlane(const SectionChoice& choice, const SolidMesh& mesh, std
                             {0, std::cos(tilt), std::sin(tilt)});
 }
 
+namespace {
+
+// The note cut into lines of about this many columns (a Chinese character takes two), at a space
+// where the line has one, so that a long reason stays on the sheet.
+constexpr int kNoteColumns = 32;
+
+std::vector<std::string> WrapNote(const std::string& note) {
+    std::vector<std::string> lines(1);
+    int columns = 0;
+    std::size_t lastSpace = std::string::npos;  // in the current line
+    for (std::size_t k = 0; k < note.size();) {
+        const unsigned char lead = static_cast<unsigned char>(note[k]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const int width = length >= 3 ? 2 : 1;
+        if (columns + width > kNoteColumns) {
+            std::string rest;
+            if (lastSpace != std::string::npos && length == 1) {
+                rest = lines.back().substr(lastSpace + 1);
+                lines.back().resize(lastSpace);
+            }
+            lines.push_back(rest);
+            columns = int(rest.size()), lastSpace = std::string::npos;
+        }
+        if (note[k] == ' ') lastSpace = lines.back().size();
+        lines.back() += note.substr(k, length);
+        columns += width, k += length;
+    }
+    return lines;
+}
+
+}  // namespace
+
 Sheet MakeNoteSheet(const std::string& note) {
     Sheet sheet;
-    sheet.Texts.push_back({TextRole::Caption, note, {}, {0, 0}, {0, 1}});
+    const std::vector<std::string> lines = WrapNote(note);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        SheetText text{TextRole::Caption, lines[k], {}, {0, 0}, {0, 1}};
+        text.LinesBelow = double(k);
+        sheet.Texts.push_back(std::move(text));
+    }
     sheet.Extent.Add(Point2{-100, -40});
     sheet.Extent.Add(Point2{100, 40});
     return sheet;

@@ -7,6 +7,8 @@
 #include "math/color.hpp"
 #include "scene/scene.hpp"
 #include "solids/solid_menu.hpp"
+#include "worksheet/solid_facts.hpp"
+#include "worksheet/worksheet_language.hpp"
 
 namespace orrin {
 
@@ -43,12 +45,12 @@ Index FirstMesh() {
     return s.MeshSlots.Count > 0 ? s.MeshSlots.First : 0;
 }
 
-ShownSolid Finish(Index mesh, ShownSolid placed) {
+ShownSolid Finish(Index mesh, ShownSolid placed, CaptionLanguage language) {
     SceneStore& s = Scene();
     s.CurrentMesh = mesh;
     if (mesh == 0) {
         placed.Built = false;
-        if (placed.Error.empty()) placed.Error = "could not build " + placed.Title;
+        if (placed.Error.empty()) placed.Error = Say(language, "无法生成 {}", "could not build {}", {placed.Title});
         return placed;
     }
     CenterMesh(mesh);
@@ -58,23 +60,26 @@ ShownSolid Finish(Index mesh, ShownSolid placed) {
     return placed;
 }
 
-ShownSolid PlaceModel(const std::string& path) {
+ShownSolid PlaceModel(const std::string& path, CaptionLanguage language) {
     ShownSolid placed;
     placed.Title = FileName(path);
     const std::string lower = Lower(path);
     const bool native = EndsWith(lower, ".qrn");
     if (!native && !EndsWith(lower, ".3ds")) {
-        placed.Error = "'" + placed.Title + "' is neither a .qrn nor a .3ds model file";
+        placed.Error = Say(language, "“{}”既不是 .qrn 也不是 .3ds 模型文件", "'{}' is neither a .qrn nor a .3ds model file",
+                           {placed.Title});
         return placed;
     }
     if (!std::ifstream(path, std::ios::binary).good()) {
-        placed.Error = "cannot read '" + path + "'";
+        placed.Error = Say(language, "无法读取“{}”", "cannot read '{}'", {path});
         return placed;
     }
     ClearMeshes();
     const Index mesh = native ? LoadModel(path) : (Import3ds(path), FirstMesh());
-    if (mesh == 0) placed.Error = "the model '" + placed.Title + "' holds no solid that could be read";
-    return Finish(mesh, placed);
+    if (mesh == 0)
+        placed.Error = Say(language, "模型“{}”中没有可读的立体", "the model '{}' holds no solid that could be read",
+                           {placed.Title});
+    return Finish(mesh, placed, language);
 }
 
 }  // namespace
@@ -112,16 +117,31 @@ SchoolSolid StartingSolid(SchoolFamily family) {
     return s;
 }
 
-std::optional<std::string> WithParameter(SchoolSolid& solid, const std::string& key, double value) {
-    for (const FamilyParameter& p : FamilyInfoOf(solid.Family).Parameters) {
+std::optional<std::string> WithParameter(SchoolSolid& solid, const std::string& key, double value,
+                                         CaptionLanguage language) {
+    const SchoolFamilyInfo& family = FamilyInfoOf(solid.Family);
+    for (const FamilyParameter& p : family.Parameters) {
         if (p.Key != key) continue;
         SchoolSolid changed = solid;
         changed.*p.Field = value;
-        if (auto why = CheckSchoolSolid(changed)) return why;
-        solid = changed;
-        return std::nullopt;
+        const auto why = CheckSchoolSolid(changed);
+        if (!why) {
+            solid = changed;
+            return std::nullopt;
+        }
+        // The solid was valid before, so the value changed is the one refused: by its own range, or
+        // (a frustum's radii) by the rule between them.
+        const std::string shown = FormatNumber(value);
+        const std::string chinese =
+            ParameterInRange(p, value)
+                ? "r2 须小于 r1（" + FormatNumber(changed.BottomRadius) + "），不能是 " + FormatNumber(changed.TopRadius)
+                : Say(CaptionLanguage::Chinese,
+                      p.Whole ? "{} {} 须是 {} 到 {} 之间的整数，不能是 {}" : "{} {} 须大于 {} 且不超过 {}，不能是 {}", "",
+                      {p.Caption, key, FormatNumber(p.Min), FormatNumber(p.Max), shown});
+        return Say(language, chinese, *why);
     }
-    return "the " + std::string(FamilyInfoOf(solid.Family).EnglishCaption) + " has no parameter " + key;
+    return Say(language, "{}没有参数 {}", "the {} has no parameter {}",
+               {language == CaptionLanguage::English ? family.EnglishCaption : family.Caption, key});
 }
 
 std::vector<SolidPreset> SolidPresets() {
@@ -132,7 +152,7 @@ std::vector<SolidPreset> SolidPresets() {
     return presets;
 }
 
-ShownSolid PlaceSource(const SolidSource& source) {
+ShownSolid PlaceSource(const SolidSource& source, CaptionLanguage language) {
     ShownSolid placed;
     switch (source.Kind) {
         case SourceKind::Family: {
@@ -144,21 +164,23 @@ ShownSolid PlaceSource(const SolidSource& source) {
             placed.Exact = IdealSolidOf(source.Family);
             placed.Polyhedral = FamilyInfoOf(source.Family.Family).Polyhedral;
             ClearMeshes();
-            return Finish(BuildSchoolSolid(source.Family), placed);
+            return Finish(BuildSchoolSolid(source.Family), placed, language);
         }
         case SourceKind::Preset: {
             const SolidMenuEntry* entry = FindSolidMenuEntry(source.MenuIndex);
             if (entry == nullptr) {
-                placed.Error = "no solid has menu index " + std::to_string(source.MenuIndex);
+                placed.Error = Say(language, "菜单中没有序号为 {} 的立体", "no solid has menu index {}",
+                                   {std::to_string(source.MenuIndex)});
                 return placed;
             }
-            placed.Title = entry->Caption.empty() ? std::string(entry->EnglishName) : std::string(entry->Caption);
+            placed.Title = entry->Caption.empty() || language == CaptionLanguage::English ? std::string(entry->EnglishName)
+                                                                                           : std::string(entry->Caption);
             placed.Exact = entry->Exact;
             ClearMeshes();
-            return Finish(BuildMenuSolid(entry->Index), placed);
+            return Finish(BuildMenuSolid(entry->Index), placed, language);
         }
         case SourceKind::Model:
-            return PlaceModel(source.ModelPath);
+            return PlaceModel(source.ModelPath, language);
     }
     return placed;
 }

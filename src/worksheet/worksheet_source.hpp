@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/sheet.hpp"
 #include "geometry/ideal_solids.hpp"
 #include "solids/school_solids.hpp"
 
@@ -32,9 +33,10 @@ struct ShownSolid {
 
 // A family at the sizes a lesson starts from, every parameter set.
 quarn::SchoolSolid StartingSolid(quarn::SchoolFamily family);
-// The source as it would be after the parameter with this key took the value; the error line when
-// the family does not read the key or the value is out of its range.
-std::optional<std::string> WithParameter(quarn::SchoolSolid& solid, const std::string& key, double value);
+// The source as it would be after the parameter with this key took the value; the error line, in the
+// language given, when the family does not read the key or the value is out of its range.
+std::optional<std::string> WithParameter(quarn::SchoolSolid& solid, const std::string& key, double value,
+                                         quarn::CaptionLanguage language);
 
 // The menu's solids a teacher picks from: every entry with a caption, in menu order.
 struct SolidPreset {
@@ -45,7 +47,7 @@ struct SolidPreset {
 std::vector<SolidPreset> SolidPresets();
 
 // Deletes every mesh (camera and light stay), builds or loads the source and centres it. A model the
-// readers refuse leaves an empty scene and an Error.
-ShownSolid PlaceSource(const SolidSource& source);
+// readers refuse leaves an empty scene and an Error, in the language given.
+ShownSolid PlaceSource(const SolidSource& source, quarn::CaptionLanguage language);
 
 }  // namespace orrin

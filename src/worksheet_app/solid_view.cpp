@@ -1,5 +1,6 @@
 #include "worksheet_app/solid_view.hpp"
 
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -7,6 +8,13 @@
 #include "platform/engine_fault.hpp"
 
 namespace orrin {
+
+namespace {
+
+// Pixels the pointer may move between press and release for the press to count as a click.
+constexpr qreal kClickSlack = 3;
+
+}  // namespace
 
 SolidView::SolidView(Worksheet& worksheet, QWidget* parent) : QWidget(parent), worksheet_(worksheet) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -35,11 +43,23 @@ void SolidView::paintEvent(QPaintEvent*) {
 }
 
 void SolidView::mousePressEvent(QMouseEvent* event) {
-    last_ = event->position();
+    last_ = pressed_ = event->position();
+    dragged_ = false;
+}
+
+void SolidView::mouseReleaseEvent(QMouseEvent* event) {
+    dragged_ = dragged_ || QLineF(pressed_, event->position()).length() > kClickSlack;
+    if (event->button() != Qt::LeftButton || dragged_) return;
+    worksheet_.ClickAt(event->position().x(), event->position().y());
+    emit Clicked();
 }
 
 void SolidView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
+    if (event->buttons() != Qt::NoButton && !dragged_) {
+        if (QLineF(pressed_, at).length() <= kClickSlack) return;  // still a click: the view stays
+        dragged_ = true;
+    }
     const QPointF by = at - last_;
     last_ = at;
     if (event->buttons() & Qt::LeftButton) {

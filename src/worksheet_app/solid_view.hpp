@@ -1,7 +1,8 @@
 #pragma once
 // The live 3D view: the worksheet draws the solid through the frame pipeline onto a canvas the size
 // of the widget, which paints its pixels. Left drag turns, right drag and the wheel zoom, and the
-// pointer's face or edge is outlined and named.
+// pointer's face or edge is outlined and named. A left click without a drag goes to the worksheet
+// (on the 截面 tab it picks a section point).
 
 #include <QImage>
 #include <QWidget>
@@ -23,11 +24,14 @@ class SolidView : public QWidget {
   signals:
     void HoverChanged(const QString& text);
     void ViewChanged();
+    // A left click that was not a drag, after the worksheet took it.
+    void Clicked();
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent*) override;
 
@@ -36,6 +40,8 @@ class SolidView : public QWidget {
     quarn::Canvas canvas_;
     QImage image_;
     QPointF last_;
+    QPointF pressed_;
+    bool dragged_ = false;
     QString hover_;
 };
 

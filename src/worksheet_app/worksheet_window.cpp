@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -74,6 +75,7 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     middleLayout->addWidget(view_, 1);
     hover_ = new QLabel(middle);
     hover_->setObjectName(QStringLiteral("hover"));
+    hover_->setWordWrap(true);
     middleLayout->addWidget(hover_);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -89,6 +91,8 @@ WorksheetWindow::WorksheetWindow(QWidget* parent) : QMainWindow(parent) {
     connect(chooser_, &ChooserPanel::OpenRequested, this, &WorksheetWindow::AskOpen);
     connect(view_, &SolidView::HoverChanged, this, [this](const QString& text) { hover_->setText(text); });
     connect(view_, &SolidView::ViewChanged, this, [this] { view_->Refresh(); });
+    // A click may have set a section point, or says in the status line why it did not.
+    connect(view_, &SolidView::Clicked, this, &WorksheetWindow::Refresh);
     // Wide enough for the three parts side by side, within the screen.
     const QSize room = screen() != nullptr ? screen()->availableSize() : QSize(1280, 800);
     resize(qMin(1200, room.width() - 40), qMin(680, room.height() - 60));
@@ -136,26 +140,43 @@ QWidget* WorksheetWindow::CreateSheetArea() {
     netLayout->addWidget(netTabs_);
     options_->addWidget(net);
     auto* section = new QWidget(options_);
-    // One row, so that the options take no more height than the other tabs' do.
-    auto* sectionLayout = new QHBoxLayout(section);
-    sectionLayout->addWidget(new QLabel(tr("Through"), section));
+    // The three points on one row, the two sliders on the next, each wide enough to be moved.
+    auto* sectionLayout = new QGridLayout(section);
+    sectionLayout->setContentsMargins(0, 0, 0, 0);
+    sectionLayout->addWidget(new QLabel(tr("Through"), section), 0, 0);
+    auto* pointRow = new QHBoxLayout;
     for (QComboBox*& point : points_) {
         point = new QComboBox(section);
-        sectionLayout->addWidget(point);
+        pointRow->addWidget(point);
     }
-    sectionLayout->addWidget(new QLabel(tr("Offset"), section));
+    pointRow->addStretch(1);
+    sectionLayout->addLayout(pointRow, 0, 1, 1, 3);
+    sectionLayout->addWidget(new QLabel(tr("Offset"), section), 1, 0);
     offset_ = new QSlider(Qt::Horizontal, section);
     offset_->setRange(-100, 100);
-    sectionLayout->addWidget(offset_, 1);
-    sectionLayout->addWidget(new QLabel(tr("Tilt"), section));
+    sectionLayout->addWidget(offset_, 1, 1);
+    sectionLayout->addWidget(new QLabel(tr("Tilt"), section), 1, 2);
     tilt_ = new QSlider(Qt::Horizontal, section);
     tilt_->setRange(-60, 60);
-    sectionLayout->addWidget(tilt_, 1);
+    sectionLayout->addWidget(tilt_, 1, 3);
+    sectionLayout->setColumnStretch(1, 1);
+    sectionLayout->setColumnStretch(3, 1);
     options_->addWidget(section);
+    // Only the page shown asks for height, so that the section's second row does not push the other
+    // tabs' sheets down.
+    const auto fitOptions = [this](int shown) {
+        for (int k = 0; k < options_->count(); ++k)
+            options_->widget(k)->setSizePolicy(QSizePolicy::Preferred,
+                                               k == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        options_->updateGeometry();
+    };
+    fitOptions(options_->currentIndex());
+    connect(options_, &QStackedWidget::currentChanged, this, fitOptions);
     layout->addWidget(options_);
 
     note_ = new QLabel(area);
     note_->setObjectName(QStringLiteral("sheetNote"));
+    note_->setWordWrap(true);  // a long reason wraps instead of widening the window
     layout->addWidget(note_);
     sheetView_ = new SheetView(area);
     layout->addWidget(sheetView_, 1);

@@ -9,14 +9,17 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include "support/recording_ui.hpp"
+#include "support/worksheet_points.hpp"
 #include "worksheet_app/chooser_panel.hpp"
 #include "worksheet_app/sheet_view.hpp"
+#include "worksheet_app/solid_view.hpp"
 #include "worksheet_app/worksheet_window.hpp"
 
 namespace orrin {
@@ -104,6 +107,30 @@ class WorksheetWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(window_->Sheet().SectionShapeName()), QString::fromUtf8("正三角形"));
         QVERIFY(window_->findChild<QLabel*>(QStringLiteral("sheetNote"))->text().contains(QString::fromUtf8("正三角形")));
         QVERIFY(Inked(window_->SheetArea()) > 30);
+    }
+
+    // A click on a corner of the cube in the 3D view sets the next section point: the list and the
+    // status line follow.
+    void clickOnACornerSetsASectionPoint() {
+        window_->Chooser()->Presets()->setCurrentIndex(1);  // the cube
+        emit window_->Chooser()->Presets()->activated(1);
+        window_->Tabs()->setCurrentIndex(static_cast<int>(SheetTab::Section));
+        QWidget* view = window_->View();
+        view->grab();  // draws the frame the click is read against
+        const quarn::Vector3D b = testing::CornerOnScreen(window_->Sheet(), "B");
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(qRound(b.x), qRound(b.y)));
+        QCOMPARE(QString::fromStdString(window_->Sheet().Document().Section.Points[0]), QStringLiteral("B"));
+        QCOMPARE(window_->SectionPoint(0)->currentData().toString(), QStringLiteral("B"));
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("B")));
+
+        // A press dragged away turns the view and sets no point.
+        const float yaw = window_->Sheet().Document().View.Yaw;
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(qRound(b.x), qRound(b.y)));
+        QMouseEvent move(QEvent::MouseMove, QPointF(b.x + 40, b.y), view->mapToGlobal(QPointF(b.x + 40, b.y)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(qRound(b.x + 40), qRound(b.y)));
+        QVERIFY(window_->Sheet().Document().View.Yaw != yaw && window_->Sheet().NextSectionPoint() == 1);
     }
 
     // Export writes every format, each parsing as what it is; copy puts SVG and PNG on the clipboard.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The built worksheet window under a real X server, in Chinese, driven with real key presses: choose
-# the cube from the presets, bring up 展开图 and fold its net with the slider (or, while the worksheet
-# has no nets, the 直观图 of a cuboid whose size slider moves), then export a PDF through the file
-# dialog. Checks the screenshots and the file.
+# the cube from the presets, bring up 展开图 (the flat net inside the 3D view) and fold its net with
+# the slider (or, while the worksheet has no nets, the 直观图 of a cuboid whose size slider moves), on
+# 截面 click the solid's lowest corner in the 3D view, then export a PDF through the file dialog.
+# Checks the screenshots and the file.
 # Usage: worksheet_xvfb.sh path/to/orrin-worksheet [screenshot-folder]
 set -euo pipefail
 program=$1
@@ -39,6 +40,17 @@ changed() {
   compare -metric AE -fuzz 4% "$shots/crop-a.png" "$shots/crop-b.png" null: 2>&1 || true
 }
 
+# The 3D view's inside, found in the screenshot as the box round the pixels of the view's own
+# background (nothing else in the window has that colour; the splitter sets its width), and the box
+# round what is drawn in it: sets view_w view_h view_x0 view_y0, and bw bh bx by relative to the view,
+# of everything unlike its background.
+drawn_box() {
+  read -r view_w view_h view_x0 view_y0 < <(convert "$shots/$1.png" -fill black +opaque "#F5F5F0" -trim \
+    -format '%w %h %X %Y\n' info: | tr -d '+')
+  convert "$shots/$1.png" -crop "${view_w}x${view_h}+${view_x0}+${view_y0}" +repage "$shots/view.png"
+  read -r bw bh bx by < <(convert "$shots/view.png" -fuzz 4% -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+}
+
 shot start
 xdotool key alt+p Down        # the presets list: its first solid, the cube
 shot cube
@@ -48,6 +60,10 @@ xdotool key ctrl+3            # 展开图
 shot net
 folded=0
 (($(changed cube net 60 100) > 200)) || fail "the 展开图 tab shows the same sheet as the 直观图"
+# The camera stands back for the flat net: all of it lies inside the 3D view, clear of its sides.
+drawn_box net
+((bx > 0 && by > 0 && bx + bw < view_w && by + bh < view_h)) ||
+  fail "the flat net runs out of the 3D view (${bw}x${bh}+${bx}+${by} in ${view_w}x${view_h})"
 # With nets built in, the 3D view shows the net (flat at fold 0) as soon as its tab is up.
 if (($(changed cube net 25 58) > 500)); then
   xdotool key alt+d End       # the fold slider to its end: the net folds up into the cube
@@ -62,6 +78,17 @@ if ((folded == 0)); then
   shot folded
   (($(changed cuboid folded 60 100) > 300)) || fail "moving the size slider left the sheet as it was"
 fi
+
+# 截面: a click on the solid's lowest corner (B) makes it the plane's first point, and the sheet follows.
+xdotool key ctrl+4
+shot section
+drawn_box section
+# The solid's lowest three rows of pixels narrow down to the corner.
+convert "$shots/view.png" -crop "${bw}x3+${bx}+$((by + bh - 3))" +repage "$shots/rows.png"
+read -r rw rx < <(convert "$shots/rows.png" -fuzz 4% -trim -format '%w %X\n' info: | tr -d '+')
+xdotool mousemove $((view_x0 + bx + rx + rw / 2)) $((view_y0 + by + bh - 2)) click 1
+shot picked
+(($(changed section picked 60 100) > 200)) || fail "a click on a corner in the 3D view left the section as it was"
 
 pdf="$shots/sheet.pdf"
 rm -f "$pdf"

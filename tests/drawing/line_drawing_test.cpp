@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <set>
 #include <string>
 
 #include "drawing/polyline_chains.hpp"
 #include "support/drawing_fixture.hpp"
+#include "support/exact_torus.hpp"
 
 namespace quarn::testing {
 namespace {
@@ -227,54 +227,6 @@ TEST_F(LineDrawingTest, RunsJoinWhereExactlyTwoOfOneKindMeet) {
     }
 }
 
-// The length of the exact torus's hidden outline (major radius 40, tube radius 10, about the y axis) in a
-// parallel view along `away` (a unit vector from the viewer into the picture): its silhouette curves
-// sampled finely, each sample hidden when the ray from it to the viewer passes through the tube, and
-// hidden samples that lie on the visible outline in the picture left out, as the drawing leaves them out.
-double ExactTorusHiddenOutline(const DrawingView& view, const Point3& away) {
-    constexpr double R = 40, r = 10, pi = std::numbers::pi;
-    const auto inside = [&](const Point3& p) {
-        const double ring = std::sqrt(p.x * p.x + p.z * p.z) - R;
-        return ring * ring + p.y * p.y < r * r;
-    };
-    // The normal (cos v cos u, sin v, cos v sin u) is square to `away` where A(u) cos v + B sin v = 0.
-    const auto A = [&](double u) { return std::cos(u) * away.x + std::sin(u) * away.z; };
-    const double B = away.y;
-    std::vector<std::function<std::pair<double, double>(double)>> curves;  // t in [0, 2 pi) -> (u, v)
-    if (std::fabs(B) > 1e-12) {
-        for (const double turn : {0.0, pi})
-            curves.push_back([=](double t) { return std::pair{t, std::atan2(A(t), -B) + turn}; });
-    } else {  // seen square to the axis: the top and bottom circles and two circles of the tube
-        const double u0 = std::atan2(-away.x, away.z);
-        for (const double v : {pi / 2, -pi / 2}) curves.push_back([=](double t) { return std::pair{t, v}; });
-        for (const double u : {u0, u0 + pi}) curves.push_back([=](double t) { return std::pair{u, t}; });
-    }
-    constexpr int kSamples = 3000;
-    std::vector<std::pair<Point2, Point2>> visible, hidden;
-    for (const auto& curve : curves) {
-        const auto at = [&](double k) {
-            const auto [u, v] = curve(2 * pi * k / kSamples);
-            return Point3{(R + r * std::cos(v)) * std::cos(u), r * std::sin(v),
-                          (R + r * std::cos(v)) * std::sin(u)};
-        };
-        for (int k = 0; k < kSamples; ++k) {
-            const Point3 mid = at(k + 0.5);
-            bool covered = false;
-            for (double s = 0.01; s < 2 * (R + r) && !covered; s += 0.02) covered = inside(mid - away * s);
-            (covered ? hidden : visible)
-                .push_back({view.Project(view.ToView(at(k))).At, view.Project(view.ToView(at(k + 1))).At});
-        }
-    }
-    double length = 0;
-    for (const auto& [a, b] : hidden) {
-        const bool onVisible = std::any_of(visible.begin(), visible.end(), [&](const auto& s) {
-            return DistanceToSegment((a + b) * 0.5, s.first, s.second) < 1e-3;
-        });
-        if (!onVisible) length += LengthOf(b - a);
-    }
-    return length;
-}
-
 TEST_F(LineDrawingTest, TorusHiddenOutlineIsAsLongAsTheExactTorusOne) {
     // Seen square to its axis, the outline of the tube's inner half passes behind the facets right beside
     // it, over the saddle-shaped part of the surface: they must dash it, as the exact surface hides it.
@@ -286,7 +238,7 @@ TEST_F(LineDrawingTest, TorusHiddenOutlineIsAsLongAsTheExactTorusOne) {
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.view));
         const DrawingView view = MakeTextbookView(c.view);
-        const double exact = ExactTorusHiddenOutline(view, c.away);
+        const double exact = ExactTorusOutline(view, c.away).Hidden;
         EXPECT_NEAR(RunLength(DrawSolidEdges({&torus, 1}, view), false), exact, 0.03 * exact);
     }
 }

@@ -6,6 +6,7 @@
 
 #include "drawing/textbook_request.hpp"
 #include "support/drawing_fixture.hpp"
+#include "support/exact_torus.hpp"
 
 namespace quarn::testing {
 namespace {
@@ -160,6 +161,32 @@ TEST_F(TeacherDrawingsTest, PolyhedraAreTurnedWithABAcrossTheFrontAndPyramidHeig
     EXPECT_FALSE(FindLetter(bare.Picture, "O"));
     EXPECT_TRUE(bare.Picture.Dots.empty());
     EXPECT_TRUE(SheetSegments(bare.Picture, Pen::Hidden).size() < SheetSegments(pyramid.Picture, Pen::Hidden).size());
+}
+
+double PenLength(const Sheet& sheet, Pen pen) {
+    double length = 0;
+    for (const auto& [a, b] : SheetSegments(sheet, pen)) length += LengthOf(b - a);
+    return length;
+}
+
+TEST_F(TeacherDrawingsTest, TorusOutlineIsTheExactSurfacesSeenAndHiddenAsItIs) {
+    // Traced on the exact surface: in the oblique drawing the inner outline's cusps fold behind the
+    // tube, seen square to the axis the inner halves of the tube's circles pass behind its front.
+    const double slant = 1 / std::sqrt(1 + 2 * kDepth * kDepth);
+    const struct {
+        ViewKind view;
+        Point3 away;
+    } cases[] = {{ViewKind::Oblique, Point3{-kDepth, -kDepth, 1} * slant},
+                 {ViewKind::Front, {0, 0, 1}},
+                 {ViewKind::Side, {1, 0, 0}},
+                 {ViewKind::Top, {0, -1, 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.view));
+        const Drawn d = Draw(10, c.view, false, false);
+        const TorusOutlineLengths exact = ExactTorusOutline(MakeTextbookView(c.view), c.away);
+        EXPECT_NEAR(PenLength(d.Picture, Pen::Visible), exact.Visible, 0.01 * exact.Visible);
+        EXPECT_NEAR(PenLength(d.Picture, Pen::Hidden), exact.Hidden, 0.03 * exact.Hidden + 1e-9);
+    }
 }
 
 }  // namespace

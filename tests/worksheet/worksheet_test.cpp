@@ -9,6 +9,8 @@
 #include "render_options.hpp"
 #include "scene_sources.hpp"
 #include "support/worksheet_fixture.hpp"
+#include "support/worksheet_points.hpp"
+#include "drawing/net_sheet.hpp"
 #include "textbook_output.hpp"
 
 namespace orrin::testing {
@@ -47,11 +49,25 @@ TEST_F(WorksheetTest, CommandsChangeTheDocumentOrAreRefused) {
          [](Worksheet& w) {
              EXPECT_EQ(w.Placed().Exact->Shape, quarn::IdealShape::Cone);
              EXPECT_TRUE(HasLine(w.MeasureLines(), "V = 1/3·π·r²·h = 1/3·π·30²·60"));
+             // Its facets are not the cone's: no list of their edges, only the model's counts and totals.
+             EXPECT_FALSE(HasLine(w.MeasureLines(), "Edge lengths"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "Faceted model"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "S ≈ "));
+         }},
+        {"a pyramid after the cuboid", [](Worksheet& w) { return w.ChooseFamily(SchoolFamily::Pyramid); }, true,
+         [](Worksheet& w) {
+             // B1 gives way to the apex: the section goes through the pyramid's own corners.
+             EXPECT_EQ(w.Document().Section.Points, (std::array<std::string, 3>{"A", "C", "P"}));
+             w.SetTab(SheetTab::Section);
+             w.CurrentSheet();
+             EXPECT_NE(w.SectionText().find("S = "), std::string::npos) << w.SectionText();
          }},
         {"the cube preset", [](Worksheet& w) { return w.ChoosePreset(0); }, true,
          [](Worksheet& w) {
              EXPECT_EQ(w.Document().Source.Kind, SourceKind::Preset);
              EXPECT_TRUE(HasLine(w.MeasureLines(), "V − E + F = 8 − 12 + 6 = 2"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "Edge lengths"));
+             EXPECT_TRUE(HasLine(w.MeasureLines(), "AB, "));
          }},
         {"a preset no menu item has", [](Worksheet& w) { return w.ChoosePreset(77); }, false,
          [](Worksheet& w) { EXPECT_EQ(w.Document().Source.Kind, SourceKind::Family); }},
@@ -96,6 +112,7 @@ TEST_F(WorksheetTest, CommandsChangeTheDocumentOrAreRefused) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
+        sheet->SetEnglishCaptions(true);  // the refusals read in English
         EXPECT_EQ(c.command(*sheet), c.accepted) << sheet->Status();
         c.check(*sheet);
     }
@@ -199,6 +216,7 @@ TEST_F(WorksheetTest, ExportWritesEachFormatAndRefusesWhatItCannotWrite) {
     }
     EXPECT_EQ(sheet->SheetBytesOf(SheetFormat::Svg).rfind("<?xml", 0), 0u);
     EXPECT_GT(ReadBytes(Path("a.png")).size(), 0u);
+    sheet->SetEnglishCaptions(true);
     EXPECT_FALSE(sheet->Export(Path("a.doc")));
     EXPECT_NE(sheet->Status().find(".svg, .pdf, .png or .tex"), std::string::npos);
     EXPECT_FALSE(sheet->Export("/nonexistent/folder/a.pdf"));
@@ -243,9 +261,21 @@ TEST_F(WorksheetTest, NetTabFoldsTheNetInTheViewAndSaysWhenThereIsNone) {
     EXPECT_TRUE(quarn::Scene().Meshes[quarn::Scene().CurrentMesh].Visible);
     ASSERT_TRUE(sheet->Export(Path("net.pdf")));
 
+    sheet->SetEnglishCaptions(true);
     sheet->ChoosePreset(10);  // the torus
     sheet->SetTab(SheetTab::Net);
-    EXPECT_NE(sheet->SheetNote(SheetTab::Net).find("no net"), std::string::npos) << sheet->SheetNote(SheetTab::Net);
+    const std::string note = sheet->SheetNote(SheetTab::Net);
+    EXPECT_NE(note.find("no net"), std::string::npos) << note;
+    // On the sheet the long reason is wrapped, line under line, with nothing lost.
+    const quarn::Sheet shown = sheet->CurrentSheet();
+    ASSERT_GT(shown.Texts.size(), 1u);
+    std::string joined;
+    for (std::size_t k = 0; k < shown.Texts.size(); ++k) {
+        EXPECT_LE(shown.Texts[k].Text.size(), 32u);
+        EXPECT_EQ(shown.Texts[k].LinesBelow, double(k));
+        joined += (k ? " " : "") + shown.Texts[k].Text;
+    }
+    EXPECT_EQ(joined, note);
 }
 
 // The section through three of the cube's points or moved by the sliders is named as a teacher names
@@ -316,6 +346,170 @@ TEST_F(WorksheetTest, FacesAndEdgesAreNamedMeasuredAndFoundUnderThePointer) {
     }
     EXPECT_TRUE(edgeFound);
     EXPECT_EQ(sheet->HoverAt(2, 2).What, HoverInfo::Kind::Nothing);
+}
+
+// On the 截面 tab a click near a corner or an edge's middle in sight sets the next of the three points
+// (the first again after the third) and the section follows; a click near nothing, near a hidden
+// corner, on another tab or before the solid placed was drawn sets none.
+TEST_F(WorksheetTest, ClicksInTheViewPickSectionPoints) {
+    quarn::Canvas view(400, 300);
+    sheet->SetTab(SheetTab::Section);
+    sheet->DrawView(view);  // the cuboid
+    const quarn::Vector3D cuboidB = CornerOnScreen(*sheet, "B");
+    sheet->ChoosePreset(0);  // the cube, seen from the front right: D lies behind it
+    EXPECT_FALSE(sheet->ClickAt(cuboidB.x, cuboidB.y));
+    sheet->SetTab(SheetTab::Oblique);
+    sheet->DrawView(view);
+    EXPECT_FALSE(sheet->ClickAt(CornerOnScreen(*sheet, "B").x, CornerOnScreen(*sheet, "B").y));
+    sheet->SetTab(SheetTab::Section);
+    sheet->DrawView(view);
+    const struct {
+        const char *from, *to;  // a corner, or the middle of the edge from-to
+        double dx, dy;          // how far off the pointer is
+        std::array<std::string, 3> points;
+        const char *status, *shape;  // before: through A, C, B1, 正三角形
+    } clicks[] = {
+        {"B", nullptr, 3, -3, {"B", "C", "B1"}, "截面第 1 点：B", "正方形"},
+        {"B", "C", -2, 2, {"B", "mid(B,C)", "B1"}, "截面第 2 点：BC中点", "正方形"},
+        {"D", nullptr, 0, 0, {"B", "mid(B,C)", "B1"}, "附近没有顶点", "正方形"},  // hidden
+        {"B", "C", 12, 0, {"B", "mid(B,C)", "B1"}, "附近没有顶点", "正方形"},     // out of reach
+        {"A1", nullptr, -4, 4, {"B", "mid(B,C)", "A1"}, "截面第 3 点：A1", "矩形"},
+        {"C1", nullptr, 0, 1, {"C1", "mid(B,C)", "A1"}, "截面第 1 点：C1", "等腰梯形"},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.status);
+        const quarn::Vector3D at = c.to ? AlongOnScreen(*sheet, c.from, c.to, 0.5) : CornerOnScreen(*sheet, c.from);
+        const bool picks = c.points != sheet->Document().Section.Points;
+        EXPECT_EQ(sheet->ClickAt(at.x + c.dx, at.y + c.dy), picks);
+        EXPECT_EQ(sheet->Document().Section.Points, c.points);
+        EXPECT_NE(sheet->Status().find(c.status), std::string::npos) << sheet->Status();
+        sheet->CurrentSheet();
+        EXPECT_EQ(sheet->SectionShapeName(), c.shape);
+    }
+}
+
+// The edge under the pointer is drawn thick in its own colour, alone; a face away from its edges is
+// outlined all round in another.
+TEST_F(WorksheetTest, HoverDrawsTheEdgeOrOutlinesTheFace) {
+    sheet->ChoosePreset(0);
+    quarn::Canvas view(400, 300);
+    sheet->DrawView(view);
+    const struct {
+        const char *from, *to;
+        double along;        // where along from-to the pointer is
+        std::size_t lines;   // 1: the edge from-to; 4: the front face ABB1A1 round its middle
+    } cases[] = {{"A", "B", 0.4, 1}, {"B1", "C1", 0.7, 1}, {"A", "B1", 0.5, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + c.to);
+        const quarn::Vector3D at = AlongOnScreen(*sheet, c.from, c.to, c.along);
+        const bool edge = c.lines == 1;
+        ASSERT_EQ(sheet->HoverAt(at.x, at.y).What, edge ? HoverInfo::Kind::Edge : HoverInfo::Kind::Face);
+        const std::vector<ViewSegment> outline = sheet->HoverOutline();
+        ASSERT_EQ(outline.size(), c.lines);
+        sheet->DrawView(view);
+        const quarn::Vector3D line = edge ? at : AlongOnScreen(*sheet, "A", "B", 0.5);  // AB borders the face
+        EXPECT_EQ(view.GetPixel(int(std::lround(line.x)), int(std::lround(line.y))), edge ? kHoverEdgeColor : kHoverFaceColor);
+        const quarn::Vector3D a = CornerOnScreen(*sheet, c.from), b = CornerOnScreen(*sheet, c.to);
+        EXPECT_TRUE(!edge || (outline[0].A == a && outline[0].B == b) || (outline[0].A == b && outline[0].B == a));
+    }
+    EXPECT_EQ(sheet->HoverAt(2, 2).What, HoverInfo::Kind::Nothing);
+    EXPECT_TRUE(sheet->HoverOutline().empty());
+}
+
+// On the 展开图 tab the camera stands back as the net opens, so that the whole net is in view at every
+// fold; folded shut it stands where it stood for the solid, and the user's zoom still adds to it.
+TEST_F(WorksheetTest, TheFoldedNetStaysInViewAtEveryFold) {
+    const quarn::SceneStore& s = quarn::Scene();
+    quarn::Canvas view(420, 300);
+    for (const SchoolFamily family : {SchoolFamily::Cuboid, SchoolFamily::Pyramid, SchoolFamily::Cylinder}) {
+        sheet->ChooseFamily(family);
+        sheet->SetTab(SheetTab::Net);
+        for (const double fold : {0.0, 0.5, 1.0}) {
+            SCOPED_TRACE(sheet->Placed().Title + " folded " + std::to_string(fold));
+            sheet->SetFold(fold);
+            sheet->DrawView(view);
+            const quarn::MeshRecord& net = s.Meshes[s.MeshSlots.First + s.MeshSlots.Count - 1];  // stored last
+            ASSERT_TRUE(net.Visible && !s.Meshes[s.CurrentMesh].Visible);
+            double left = 420, right = 0, top = 300, bottom = 0;
+            for (int v = net.FirstVertex; v < net.FirstVertex + net.VertexCount; ++v) {
+                const quarn::Vector3D p = s.ScreenVertices[v];
+                ASSERT_TRUE(p.x >= 0 && p.x < 420 && p.y >= 0 && p.y < 300) << p.x << ", " << p.y;
+                left = std::min(left, double(p.x)), right = std::max(right, double(p.x));
+                top = std::min(top, double(p.y)), bottom = std::max(bottom, double(p.y));
+            }
+            EXPECT_EQ(sheet->NetStandOff() > 1e-6, fold < 1) << sheet->NetStandOff();
+            // The camera looks at the middle of the flat net, not at the solid's place beside it.
+            if (fold == 0) {
+                EXPECT_NEAR((left + right) / 2, 210, 30) << left << " .. " << right;
+                EXPECT_NEAR((top + bottom) / 2, 150, 30) << top << " .. " << bottom;
+            }
+        }
+    }
+    sheet->SetFold(0);
+    sheet->DrawView(view);
+    const double standOff = sheet->NetStandOff();
+    sheet->Zoom(60);
+    sheet->DrawView(view);
+    // From the flat net's middle, the point the camera looks at.
+    const quarn::MeshRecord& net = s.Meshes[s.MeshSlots.First + s.MeshSlots.Count - 1];
+    double low[3] = {INFINITY, INFINITY, INFINITY}, high[3] = {-INFINITY, -INFINITY, -INFINITY};
+    for (int v = net.FirstVertex; v < net.FirstVertex + net.VertexCount; ++v) {
+        const float p[3] = {s.Vertices[v].x, s.Vertices[v].y, s.Vertices[v].z};
+        for (int k = 0; k < 3; ++k) low[k] = std::min(low[k], double(p[k])), high[k] = std::max(high[k], double(p[k]));
+    }
+    const quarn::Vector3D eye = s.Cameras[s.CurrentCamera].Position;
+    EXPECT_NEAR(std::hypot(eye.x - (low[0] + high[0]) / 2, eye.y - (low[1] + high[1]) / 2, eye.z - (low[2] + high[2]) / 2),
+                sheet->Document().View.Distance + standOff, 1e-2);
+}
+
+// The worksheet's own texts in Chinese and in English, each wording its own; under a net the check
+// bar's label and the scale line stand a clear line apart, and clear of the bar, on any page.
+TEST_F(WorksheetTest, TextsInChineseAndEnglish) {
+    const auto texts = [](const quarn::Sheet& sheet) {
+        std::string all;
+        for (const quarn::SheetText& t : sheet.Texts) all += t.Text + "|";
+        return all;
+    };
+    const struct {
+        std::function<std::string(Worksheet&)> text;
+        const char *chinese, *english;
+    } cases[] = {
+        {[](Worksheet& w) { w.ChoosePreset(0); w.SetParameter("a", 5); return w.Status(); }, "所示立体没有参数", "has no parameters"},
+        {[](Worksheet& w) { w.SetParameter("a", 0); return w.Status(); }, "长 a 须大于 0", "must be a number above 0"},
+        {[](Worksheet& w) { w.ChooseFamily(SchoolFamily::Frustum); w.SetParameter("r2", 50); return w.Status(); },
+         "r2 须小于 r1（40），不能是 50", "r2 must be less than r1"},
+        {[](Worksheet& w) { w.OpenModel("/nonexistent/a.qrn"); return w.Status(); }, "无法读取“/nonexistent/a.qrn”", "cannot read"},
+        {[](Worksheet& w) { w.Export("a.doc"); return w.Status(); }, "请用 .svg、.pdf、.png 或 .tex", "choose a name ending"},
+        {[](Worksheet& w) { w.ChoosePreset(10); return w.SheetNote(SheetTab::Net); }, "展开图：没有展开图（环面在两个方向上弯曲", "a torus has no net"},
+        {[&](Worksheet& w) { w.SetTab(SheetTab::Net); return texts(w.CurrentSheet()); }, "比例：1 单位 = 1 mm", "scale: 1 unit = 1 mm"},
+        {[](Worksheet& w) { return w.MeasureLines()[3]; }, "棱长", "Edge lengths"},
+        {[](Worksheet& w) { return SectionPointChoices(w.Facts()).back().Caption; }, "中点", "midpoint of"},
+        {[](Worksheet& w) { w.SetTab(SheetTab::Section); w.SetSectionPoints({"A", "A", "B"}); w.CurrentSheet(); return w.SectionText(); },
+         "A、A、B 在一条直线上", "lie on one line"},
+    };
+    for (const bool english : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(english ? c.english : c.chinese);
+            SetUp();
+            sheet->SetEnglishCaptions(english);
+            const std::string said = c.text(*sheet);
+            EXPECT_NE(said.find(english ? c.english : c.chinese), std::string::npos) << said;
+            EXPECT_EQ(said.find(english ? c.chinese : c.english), std::string::npos) << said;
+        }
+    }
+    sheet->SetTab(SheetTab::Net);
+    const quarn::Sheet net = sheet->CurrentSheet();
+    const quarn::SheetText &label = net.Texts[net.Texts.size() - 2], &scale = net.Texts.back();
+    ASSERT_EQ(label.Text, "100 mm");
+    for (const auto& [w, h, fitted] : {std::tuple{240.0, 180.0, true}, {842.0, 595.0, true}, {842.0, 595.0, false}}) {
+        quarn::Sheet shown = net;
+        if (fitted) shown.MillimetresPerUnit.reset();
+        const quarn::PageLayout page = quarn::LayOutSheet(shown, w, h, 1);
+        const double size = quarn::TextSize(page, quarn::TextRole::Note), barY = page.Map(label.At).y;
+        const double labelY = page.Map(quarn::TextCentre(page, label)).y, scaleY = page.Map(quarn::TextCentre(page, scale)).y;
+        EXPECT_GT(scaleY - labelY, 1.5 * size) << w;
+        EXPECT_GT(labelY - barY, 0.8 * size) << w;
+    }
 }
 
 }  // namespace
