@@ -84,6 +84,7 @@ OccluderGrid::Prepared OccluderGrid::Prepare(const Occluder& o) const {
     const double growth = p.Degenerate ? 0 : tolerance2d_ * perimeter / std::fabs(p.Area2);
     p.MaxQ = nearest + 2 * growth * (nearest - farthest) +
              kNearnessSlack * (std::fabs(nearest) + std::fabs(farthest));
+    if (std::isnan(p.MaxQ)) p.MaxQ = INFINITY;  // never turned away, and sortable
     return p;
 }
 
