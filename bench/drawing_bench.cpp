@@ -8,6 +8,7 @@
 
 #include "drawing/line_drawing.hpp"
 #include "drawing/sheet_writer.hpp"
+#include "drawing/textbook_request.hpp"
 #include "drawing/textbook_sheet.hpp"
 #include "scene/scene.hpp"
 #include "solids/curved_solids.hpp"
@@ -50,30 +51,47 @@ DrawingView RaisedCamera() {
     return DrawingView::Perspective(eye, right, CrossProduct(forward, right), forward, 1);
 }
 
-void BM_DrawFineTorusFromTheCamera(benchmark::State& state) {
-    const SolidMesh torus = FineTorus();
-    const DrawingView view = RaisedCamera();
-    for (auto _ : state) benchmark::DoNotOptimize(DrawSolidEdges({&torus, 1}, view).Runs.size());
-    state.SetLabel(std::to_string(torus.Triangles.size()) + " faces");
-}
-BENCHMARK(BM_DrawFineTorusFromTheCamera)->Unit(benchmark::kMillisecond);
+// The views a drawing of a large model is asked for: the oblique drawing, the front view and the
+// raised camera's perspective.
+enum class BenchView { Oblique, Front, Camera };
 
-void BM_DrawFineTorusOblique(benchmark::State& state) {
-    const SolidMesh torus = FineTorus();
-    const DrawingView view = MakeTextbookView(ViewKind::Oblique);
-    for (auto _ : state) benchmark::DoNotOptimize(DrawSolidEdges({&torus, 1}, view).Runs.size());
-    state.SetLabel(std::to_string(torus.Triangles.size()) + " faces");
+DrawingView ViewOf(BenchView view) {
+    switch (view) {
+        case BenchView::Oblique: return MakeTextbookView(ViewKind::Oblique);
+        case BenchView::Front: return MakeTextbookView(ViewKind::Front);
+        case BenchView::Camera: break;
+    }
+    return RaisedCamera();
 }
-BENCHMARK(BM_DrawFineTorusOblique)->Unit(benchmark::kMillisecond);
 
-void BM_DrawBlockOfBoxesOblique(benchmark::State& state) {
-    const SolidMesh boxes = BlockOfBoxes();
-    const DrawingView view = MakeTextbookView(ViewKind::Oblique);
+template <SolidMesh (*Model)(), BenchView View>
+void BM_DrawLargeModel(benchmark::State& state) {
+    const SolidMesh mesh = Model();
+    const DrawingView view = ViewOf(View);
     std::size_t runs = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(runs = DrawSolidEdges({&boxes, 1}, view).Runs.size());
-    state.SetLabel(std::to_string(boxes.Triangles.size()) + " faces, " + std::to_string(runs) + " runs");
+    for (auto _ : state) benchmark::DoNotOptimize(runs = DrawSolidEdges({&mesh, 1}, view).Runs.size());
+    state.SetLabel(std::to_string(mesh.Triangles.size()) + " faces, " + std::to_string(runs) + " runs");
 }
-BENCHMARK(BM_DrawBlockOfBoxesOblique)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<FineTorus, BenchView::Oblique>)->Name("BM_DrawFineTorusOblique")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<FineTorus, BenchView::Front>)->Name("BM_DrawFineTorusFront")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<FineTorus, BenchView::Camera>)->Name("BM_DrawFineTorusFromTheCamera")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<BlockOfBoxes, BenchView::Oblique>)->Name("BM_DrawBlockOfBoxesOblique")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<BlockOfBoxes, BenchView::Front>)->Name("BM_DrawBlockOfBoxesFront")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLargeModel<BlockOfBoxes, BenchView::Camera>)->Name("BM_DrawBlockOfBoxesFromTheCamera")->Unit(benchmark::kMillisecond);
+
+// The worksheet's sheet of an imported model (no exact solid behind it), as a slider redraws it: the
+// oblique tab, and the three views tab, which draws the same mesh three times.
+template <SolidMesh (*Model)()>
+void BM_WorksheetSheetOfModel(benchmark::State& state) {
+    const SolidMesh mesh = Model();
+    TextbookRequest request;
+    request.ThreeViews = state.range(0) == 1;
+    request.Labels = !request.ThreeViews;
+    for (auto _ : state) benchmark::DoNotOptimize(MakeTextbookSheet({&mesh, 1}, request).Paths.size());
+    state.SetLabel(request.ThreeViews ? "three views" : "oblique");
+}
+BENCHMARK(BM_WorksheetSheetOfModel<FineTorus>)->Name("BM_WorksheetSheetOfFineTorus")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorksheetSheetOfModel<BlockOfBoxes>)->Name("BM_WorksheetSheetOfBlockOfBoxes")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 // The argument is the solid's place in the menu.
 void BM_DrawMenuSolidOblique(benchmark::State& state) {

@@ -9,6 +9,9 @@ namespace {
 
 // Grid cells are about half as wide as a typical face.
 constexpr double kCellScale = 0.5;
+// How much of the nearness keys' size the depth test that turns faces away leaves to rounding, so that
+// it never turns away a face that the exact test would find hiding a sliver.
+constexpr double kNearnessSlack = 1e-9;
 
 // Where the affine function f(s) = f0 + (f1 - f0) s is above zero, intersected with [lo, hi].
 inline bool ClipAbove(double f0, double f1, double& lo, double& hi) {
@@ -73,12 +76,21 @@ OccluderGrid::Prepared OccluderGrid::Prepare(const Occluder& o) const {
         const double grow = 2 * longest * tolerance2d_ * perimeter / std::fabs(p.Area2) + 1e-9 * longest;
         p.Reach.MinX -= grow, p.Reach.MinY -= grow, p.Reach.MaxX += grow, p.Reach.MaxY += grow;
     }
+    // The grown triangle is the triangle scaled about its incentre by 1 + tolerance / inradius, so the
+    // nearness over it exceeds the corners' by at most that share of their spread (twice, to be safe).
+    const double nearest = std::max({o.Corners[0].Q, o.Corners[1].Q, o.Corners[2].Q});
+    const double farthest = std::min({o.Corners[0].Q, o.Corners[1].Q, o.Corners[2].Q});
+    const double perimeter = p.SideLength[0] + p.SideLength[1] + p.SideLength[2];
+    const double growth = p.Degenerate ? 0 : tolerance2d_ * perimeter / std::fabs(p.Area2);
+    p.MaxQ = nearest + 2 * growth * (nearest - farthest) +
+             kNearnessSlack * (std::fabs(nearest) + std::fabs(farthest));
+    if (std::isnan(p.MaxQ)) p.MaxQ = INFINITY;  // never turned away, and sortable
     return p;
 }
 
-// The part of a -> b that lies inside the triangle grown by reach and behind it. The depth is clipped
-// first, as it turns most faces away at once; the clips only narrow [lo, hi], so their order does not
-// change the result.
+// The part of a -> b that lies inside the triangle grown by reach and behind it. The sides are clipped
+// first: the faces left after the grid's depth test mostly stand in front of the edge, and the sides
+// need no division; the clips only narrow [lo, hi], so their order does not change the result.
 bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
                                 double qTolerance, double& lo, double& hi) {
     if (o.Degenerate) return false;
@@ -89,28 +101,39 @@ bool OccluderGrid::HiddenBehind(const Prepared& o, const Projected& a, const Pro
         return o.Q0 + u * o.Dq1 + v * o.Dq2;
     };
     lo = 0, hi = 1;
-    if (!ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi)) return false;
     for (int k = 0; k < 3; ++k) {
         const double margin = reach * o.SideLength[k];
         const double fa = o.Orientation * CrossProduct2(o.Side[k], a.At - o.From[k]) + margin;
         const double fb = o.Orientation * CrossProduct2(o.Side[k], b.At - o.From[k]) + margin;
         if (!ClipAbove(fa, fb, lo, hi)) return false;
     }
-    return true;
+    return ClipAbove(faceQ(a.At) - a.Q - qTolerance, faceQ(b.At) - b.Q - qTolerance, lo, hi);
+}
+
+inline std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
+    const int c = int(std::floor((p.x - box_.MinX) / cellWidth_));
+    const int r = int(std::floor((p.y - box_.MinY) / cellHeight_));
+    return {std::clamp(c, 0, columns_ - 1), std::clamp(r, 0, rows_ - 1)};
 }
 
 OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
-    : occluders_(std::move(occluders)), tolerance2d_(tolerance2d), stamp_(occluders_.size(), 0) {
+    : occluders_(std::move(occluders)), tolerance2d_(tolerance2d) {
     prepared_.reserve(occluders_.size());
-    for (const Occluder& o : occluders_) prepared_.push_back(Prepare(o)), box_.Add(prepared_.back().Box);
+    for (const Occluder& o : occluders_) prepared_.push_back(Prepare(o));
+    // Degenerate faces hide nothing and are left out of the cells; the rest are filled in nearest
+    // first, so that every cell's list is sorted by nearness.
+    std::vector<int> order;
+    order.reserve(prepared_.size());
+    for (int i = 0; i < int(prepared_.size()); ++i)
+        if (!prepared_[i].Degenerate) order.push_back(i), box_.Add(prepared_[i].Box);
+    std::stable_sort(order.begin(), order.end(), [&](int i, int j) { return prepared_[i].MaxQ > prepared_[j].MaxQ; });
     if (box_.Empty()) return;
     // Square cells about half as wide as a typical face, so that a face lies in few cells and an edge meets
     // few faces that do not cover it; at least one face per cell on average, at most 256 x 256 cells.
     double typical = 0;
-    for (const Prepared& p : prepared_) typical += std::max(p.Box.Width(), p.Box.Height());
-    typical /= double(occluders_.size());
-    const double fewest =
-        std::sqrt(std::max(box_.Width() * box_.Height(), 1e-300) / double(occluders_.size()));
+    for (const int i : order) typical += std::max(prepared_[i].Box.Width(), prepared_[i].Box.Height());
+    typical /= double(order.size());
+    const double fewest = std::sqrt(std::max(box_.Width() * box_.Height(), 1e-300) / double(order.size()));
     const double cell = std::max({typical * kCellScale, fewest, 1e-300});
     columns_ = std::clamp(int(std::ceil(box_.Width() / cell)), 1, 256);
     rows_ = std::clamp(int(std::ceil(box_.Height() / cell)), 1, 256);
@@ -125,35 +148,43 @@ OccluderGrid::OccluderGrid(std::vector<Occluder> occluders, double tolerance2d)
         for (int r = r0; r <= r1; ++r)
             for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * columns_ + c);
     };
-    for (int i = 0; i < int(occluders_.size()); ++i)
-        forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+    // Counted in the mesh's order, whose neighbouring faces share cells, rather than the scattered order
+    // of nearness that the filling needs.
+    for (int i = 0; i < int(prepared_.size()); ++i)
+        if (!prepared_[i].Degenerate) forCells(i, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
     for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
     cellItems_.resize(cellStart_.back());
     std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
-    for (int i = 0; i < int(occluders_.size()); ++i)
-        forCells(i, [&](std::size_t cell) { cellItems_[filled[cell]++] = i; });
-}
-
-std::pair<int, int> OccluderGrid::CellOf(const Point2& p) const {
-    const int c = int(std::floor((p.x - box_.MinX) / cellWidth_));
-    const int r = int(std::floor((p.y - box_.MinY) / cellHeight_));
-    return {std::clamp(c, 0, columns_ - 1), std::clamp(r, 0, rows_ - 1)};
+    for (const int i : order) {
+        float maxQ = float(prepared_[i].MaxQ);
+        if (double(maxQ) < prepared_[i].MaxQ) maxQ = std::nextafter(maxQ, INFINITY);
+        forCells(i, [&](std::size_t cell) { cellItems_[filled[cell]++] = {maxQ, i}; });
+    }
 }
 
 Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                                        const std::function<OccluderMargin(const Occluder&)>& margin) const {
+                                        const std::function<OccluderMargin(const Occluder&)>& margin,
+                                        OccluderVisits& visits) const {
     Intervals hidden;
     if (cellStart_.empty()) return hidden;
     Box2 span;
     span.Add(a.At), span.Add(b.At);
     if (span.MaxX < box_.MinX || span.MinX > box_.MaxX || span.MaxY < box_.MinY || span.MinY > box_.MaxY)
         return hidden;
-    if (++query_ == 0) std::fill(stamp_.begin(), stamp_.end(), 0), query_ = 1;
+    std::vector<unsigned>& stamp = visits.stamp_;
+    if (visits.grid_ != this || stamp.size() != occluders_.size())
+        visits.grid_ = this, stamp.assign(occluders_.size(), 0), visits.query_ = 0;
+    if (++visits.query_ == 0) std::fill(stamp.begin(), stamp.end(), 0), visits.query_ = 1;
+    const unsigned query = visits.query_;
     const auto [c0, r0] = CellOf({span.MinX, span.MinY});
     const auto [c1, r1] = CellOf({span.MaxX, span.MaxY});
     const Point2 along = b.At - a.At;
     const double len = LengthOf(along);
     const double halfCell = 0.5 * std::hypot(cellWidth_, cellHeight_);
+    // A face hides a part of the edge only where it is nearer than the edge by the tolerance, so only
+    // when its nearest point is nearer than the edge's farthest end by that much.
+    const double needed = std::min(a.Q, b.Q) + qTolerance -
+                          kNearnessSlack * (std::fabs(a.Q) + std::fabs(b.Q) + qTolerance);
     bool fromStart = false, toEnd = false;
     for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) {
@@ -162,24 +193,25 @@ Intervals OccluderGrid::HiddenIntervals(const Projected& a, const Projected& b, 
             if (len > 0 && std::fabs(CrossProduct2(along, centre - a.At)) / len > halfCell) continue;
             const std::size_t cell = std::size_t(r) * columns_ + c;
             for (int k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
-                const int i = cellItems_[k];
-                if (stamp_[i] == query_) continue;
-                stamp_[i] = query_;
-                const Prepared& p = prepared_[i];
-                if (p.Degenerate || span.MaxX < p.Reach.MinX || span.MinX > p.Reach.MaxX ||
-                    span.MaxY < p.Reach.MinY || span.MinY > p.Reach.MaxY)
+                const CellItem& item = cellItems_[k];
+                if (item.MaxQ <= needed) break;  // this one and all after it lie behind the edge
+                const Prepared& p = prepared_[item.Index];
+                if (span.MaxX < p.Reach.MinX || span.MinX > p.Reach.MaxX || span.MaxY < p.Reach.MinY ||
+                    span.MinY > p.Reach.MaxY || stamp[item.Index] == query)
                     continue;
-                const Occluder& o = occluders_[i];
+                stamp[item.Index] = query;
                 double lo, hi;
-                const OccluderMargin extra = margin(o);
-                if (extra.Depth != std::numeric_limits<double>::infinity() &&
-                    HiddenBehind(p, a, b, tolerance2d_, qTolerance + extra.Depth, lo, hi) &&
-                    (hi - lo) * len >= extra.Overlap) {
-                    hidden.push_back({lo, hi});
-                    fromStart |= lo == 0, toEnd |= hi == 1;
-                    // Hidden as a whole: what further faces hide changes nothing once merged.
-                    if (CoversWhole(hidden, fromStart && toEnd)) return {{0.0, 1.0}};
-                }
+                if (!HiddenBehind(p, a, b, tolerance2d_, qTolerance, lo, hi)) continue;
+                // A margin only narrows what the face hides: asked of the faces that hide something.
+                const OccluderMargin extra = margin(occluders_[item.Index]);
+                if (extra.Depth == std::numeric_limits<double>::infinity() ||
+                    (extra.Depth != 0 && !HiddenBehind(p, a, b, tolerance2d_, qTolerance + extra.Depth, lo, hi)) ||
+                    (hi - lo) * len < extra.Overlap)
+                    continue;
+                hidden.push_back({lo, hi});
+                fromStart |= lo == 0, toEnd |= hi == 1;
+                // Hidden as a whole: what further faces hide changes nothing once merged.
+                if (CoversWhole(hidden, fromStart && toEnd)) return {{0.0, 1.0}};
             }
         }
     return hidden;

@@ -1,6 +1,8 @@
 #pragma once
 // Which parts of a projected edge lie behind the faces of the drawing. The faces are projected once
-// into a uniform grid over the drawing plane; an edge asks only the faces in the cells it crosses.
+// into a uniform grid over the drawing plane; an edge asks only the faces in the cells it crosses,
+// and of those only the ones whose nearest point can stand in front of the edge's farthest end: each
+// cell lists its faces nearest first, so that the rest of the list is left as soon as one lies behind.
 // Along a projected edge both the edge's nearness key and a face's are affine, so the hidden part of
 // the edge behind one face is one interval found exactly, without sampling.
 
@@ -21,9 +23,9 @@ struct Occluder {
     std::array<int, 3> Vertices{};  // welded vertices of the mesh, to recognise an edge's neighbours
 };
 
-// What one occluder needs to hide a given edge: to stand nearer by Depth more than the common depth
-// tolerance, over a stretch of the edge at least Overlap long (drawing units). An infinite depth leaves
-// the occluder out.
+// What one occluder needs to hide a given edge: to stand nearer by Depth (never negative) more than the
+// common depth tolerance, over a stretch of the edge at least Overlap long (drawing units). An infinite
+// depth leaves the occluder out.
 struct OccluderMargin {
     double Depth = 0;
     double Overlap = 0;
@@ -39,6 +41,16 @@ inline constexpr double kShortestPiece = 1e-3;
 // Parameter intervals [from, to] within [0, 1], sorted and disjoint.
 using Intervals = std::vector<std::pair<double, double>>;
 
+// Which occluders one search of a grid has asked already: each thread that searches a grid while
+// others do brings its own.
+class OccluderVisits {
+  private:
+    friend class OccluderGrid;
+    const void* grid_ = nullptr;   // the grid they were counted for
+    std::vector<unsigned> stamp_;  // per occluder: the last query that tested it
+    unsigned query_ = 0;
+};
+
 class OccluderGrid {
   public:
     // tolerance2d: how far the faces reach past their outlines, so that an edge running along the line
@@ -46,9 +58,16 @@ class OccluderGrid {
     OccluderGrid(std::vector<Occluder> occluders, double tolerance2d);
 
     // The parts of the segment a -> b covered by an occluder nearer than the segment by more than
-    // qTolerance plus the occluder's own margin().
+    // qTolerance plus the occluder's own margin(), which is asked only of occluders that hide a part
+    // of the segment with no margin.
     Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
-                              const std::function<OccluderMargin(const Occluder&)>& margin) const;
+                              const std::function<OccluderMargin(const Occluder&)>& margin,
+                              OccluderVisits& visits) const;
+    // The same for one thread at a time, with the grid's own visits.
+    Intervals HiddenIntervals(const Projected& a, const Projected& b, double qTolerance,
+                              const std::function<OccluderMargin(const Occluder&)>& margin) const {
+        return HiddenIntervals(a, b, qTolerance, margin, visits_);
+    }
 
   private:
     // What the hiding test needs of one occluder, worked out once for every edge that asks.
@@ -59,7 +78,13 @@ class OccluderGrid {
         std::array<double, 3> SideLength{};
         bool Degenerate = true;
         Box2 Box;
-        Box2 Reach;  // holds the triangle grown by the outline tolerance
+        Box2 Reach;       // holds the triangle grown by the outline tolerance
+        double MaxQ = 0;  // at least the nearness of every point of the grown triangle
+    };
+    // An occluder in a cell's list, with its MaxQ rounded up, which turns it away without looking at it.
+    struct CellItem {
+        float MaxQ = 0;
+        int Index = 0;
     };
     Prepared Prepare(const Occluder& o) const;
     static bool HiddenBehind(const Prepared& o, const Projected& a, const Projected& b, double reach,
@@ -69,13 +94,12 @@ class OccluderGrid {
     std::vector<Occluder> occluders_;
     std::vector<Prepared> prepared_;
     std::vector<int> cellStart_;  // per cell: where its occluders begin in cellItems_; one more at the end
-    std::vector<int> cellItems_;
+    std::vector<CellItem> cellItems_;
     Box2 box_;
     int columns_ = 1, rows_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;
     double tolerance2d_ = 0;
-    mutable std::vector<unsigned> stamp_;  // per occluder: the last query that tested it
-    mutable unsigned query_ = 0;
+    mutable OccluderVisits visits_;
 };
 
 // Joins intervals that overlap or lie closer than minLength, reaches to 0 and 1 from closer than

@@ -1,8 +1,13 @@
 #include "drawing/line_drawing.hpp"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <exception>
+#include <thread>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <numbers>
 #include <optional>
 
@@ -20,13 +25,69 @@ constexpr double kCoincidenceTolerance = 1e-5;
 // The least stretch of a silhouette that a facet folding over it hides, relative to the facet's inradius.
 constexpr double kFoldOverlap = 1.0 / 3;
 
-struct PreparedMesh {
+// What a drawing needs of a mesh whatever the view.
+struct MeshFacts {
+    SolidMesh Mesh;  // what they were worked out from
+    double FeatureAngleDegrees = 0;
     MeshTopology Topology;
     std::vector<EdgeKind> Kinds;
-    std::vector<Point3> ViewPoints;  // per welded vertex
-    std::vector<bool> Facing;        // per face: turned to the viewer
     std::vector<std::vector<int>> VertexFaces;
     std::vector<double> Inradius;  // per face, in the model
+};
+
+// The same bits: the same topology, edge kinds and radii.
+bool SameMesh(const SolidMesh& a, const SolidMesh& b) {
+    return a.Points.size() == b.Points.size() && a.Triangles.size() == b.Triangles.size() &&
+           (a.Points.empty() || std::memcmp(a.Points.data(), b.Points.data(), a.Points.size() * sizeof(Point3)) == 0) &&
+           (a.Triangles.empty() ||
+            std::memcmp(a.Triangles.data(), b.Triangles.data(), a.Triangles.size() * sizeof(a.Triangles[0])) == 0);
+}
+
+std::shared_ptr<const MeshFacts> WorkOutFacts(const SolidMesh& solid, double featureAngleDegrees) {
+    auto facts = std::make_shared<MeshFacts>();
+    facts->Mesh = solid;
+    facts->FeatureAngleDegrees = featureAngleDegrees;
+    facts->Topology = BuildMeshTopology(solid);
+    const MeshTopology& t = facts->Topology;
+    facts->Kinds = ClassifyEdges(t, featureAngleDegrees);
+    facts->VertexFaces.resize(t.Points.size());
+    for (std::size_t f = 0; f < t.Faces.size(); ++f)
+        for (const int v : t.Faces[f]) facts->VertexFaces[v].push_back(int(f));
+    facts->Inradius.reserve(t.Faces.size());
+    for (const auto& c : t.Faces) {
+        const Point3 &p0 = t.Points[c[0]], &p1 = t.Points[c[1]], &p2 = t.Points[c[2]];
+        const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
+        facts->Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
+    }
+    return facts;
+}
+
+// The facts of the last few meshes drawn are kept, so that the same mesh drawn in another view (the
+// three views, a sheet drawn again) does not work them out again.
+std::shared_ptr<const MeshFacts> FactsOf(const SolidMesh& solid, double featureAngleDegrees) {
+    constexpr std::size_t kKept = 4;
+    thread_local std::vector<std::shared_ptr<const MeshFacts>> recent;  // the latest first
+    for (auto it = recent.begin(); it != recent.end(); ++it)
+        if ((*it)->FeatureAngleDegrees == featureAngleDegrees && SameMesh((*it)->Mesh, solid)) {
+            std::rotate(recent.begin(), it, it + 1);
+            return recent.front();
+        }
+    recent.insert(recent.begin(), WorkOutFacts(solid, featureAngleDegrees));
+    if (recent.size() > kKept) recent.pop_back();
+    return recent.front();
+}
+
+struct PreparedMesh {
+    explicit PreparedMesh(std::shared_ptr<const MeshFacts> facts)
+        : Facts(std::move(facts)), Topology(Facts->Topology), Kinds(Facts->Kinds),
+          VertexFaces(Facts->VertexFaces), Inradius(Facts->Inradius) {}
+    std::shared_ptr<const MeshFacts> Facts;
+    const MeshTopology& Topology;
+    const std::vector<EdgeKind>& Kinds;
+    const std::vector<std::vector<int>>& VertexFaces;
+    const std::vector<double>& Inradius;
+    std::vector<Point3> ViewPoints;  // per welded vertex
+    std::vector<bool> Facing;        // per face: turned to the viewer
 };
 
 struct DrawingContext {
@@ -116,62 +177,115 @@ void AddRuns(const Projected& a, const Projected& b, const Intervals& hidden, in
     if (visibleFrom < 1) runs.push_back({at(visibleFrom), at(1), true, mesh, edge});
 }
 
-void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
-    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
-        const PreparedMesh& mesh = ctx.Meshes[m];
-        std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
-        std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
-        const auto isSaddle = [&](int f) {
-            if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
-            return saddle[f] == 1;
-        };
-        for (int e = 0; e < int(mesh.Topology.Edges.size()); ++e) {
-            bool silhouetteOnly = false;
-            if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
-            const TopologyEdge& edge = mesh.Topology.Edges[e];
-            std::vector<Point3> ends{mesh.ViewPoints[edge.A], mesh.ViewPoints[edge.B]};
-            if (ctx.View.IsPerspective()) {
-                if (!InFront(ctx.View, ends[0]) && !InFront(ctx.View, ends[1])) continue;
-                ends = ClipToNear(ends, ctx.View.NearClip());  // a segment: two points come back
-            }
-            const Projected a = ctx.View.Project(ends[0]), b = ctx.View.Project(ends[1]);
-            const double length = LengthOf(b.At - a.At);
-            if (length <= ctx.Tolerance2d) continue;  // seen end-on
-            // One over depth changes by about depth change / depth squared.
-            const double nearest = std::min(ends[0].z, ends[1].z);
-            const double qTolerance =
-                ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
-            // A silhouette of a faceted curved surface folds over the facets around its ends (those with
-            // a corner on a face at either end of the edge) in the picture, and where it steps from one
-            // row of facets to the next it runs a little way behind them. Where the surface bulges about
-            // the edge the smooth surface has its outline beyond such facets, so they never hide it.
-            // Where the outline runs over a saddle-shaped or hollow part (a face of the edge has a
-            // neighbouring corner in front of its plane), as on the inner half of a torus, a facet
-            // beside it may truly lie in front of it: it hides stretches longer than a third of its own
-            // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
-            if (silhouetteOnly) MarkFold(mesh, e, foldMark);
-            const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
-            const auto margin = [&](const Occluder& o) -> OccluderMargin {
-                if (o.Mesh != m) return {};
-                if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
-                    return {std::numeric_limits<double>::infinity(), 0};
-                if (!silhouetteOnly) return {};
-                for (const int v : o.Vertices)
-                    if (foldMark[v] == e)
-                        return foldMayHide ? OccluderMargin{0, kFoldOverlap * mesh.Inradius[o.Face]}
-                                           : OccluderMargin{std::numeric_limits<double>::infinity(), 0};
-                return {};
-            };
-            // An edge shorter than the shortest piece may still be hidden as a whole.
-            const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
-            AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, margin), minLength), m, e,
-                    runs);
+// The part of a view-space segment beyond the near plane of a perspective view; one end lies there.
+void ClipSegmentToNear(Point3& a, Point3& b, double nearClip) {
+    const bool aIn = a.z >= nearClip, bIn = b.z >= nearClip;
+    if (aIn && !bIn) b = a + (b - a) * ((nearClip - a.z) / (b.z - a.z));
+    if (!aIn && bIn) a = a + (b - a) * ((nearClip - a.z) / (b.z - a.z));
+}
+
+// A stretch of one mesh's edges, drawn by one thread into runs of its own.
+struct EdgeStretch {
+    int Mesh = 0, From = 0, To = 0;
+    std::vector<EdgeRun> Runs;
+};
+
+// The runs of the stretch's edges, in the order of the edges.
+void DrawStretch(const DrawingContext& ctx, const OccluderGrid& grid, OccluderVisits& visits, EdgeStretch& stretch) {
+    const int m = stretch.Mesh;
+    const PreparedMesh& mesh = ctx.Meshes[m];
+    std::vector<EdgeRun>& runs = stretch.Runs;
+    std::vector<int> foldMark(mesh.Topology.Points.size(), -1);
+    std::vector<signed char> saddle(mesh.Topology.Faces.size(), -1);  // worked out when first asked
+    const auto isSaddle = [&](int f) {
+        if (saddle[f] < 0) saddle[f] = IsSaddle(mesh, f);
+        return saddle[f] == 1;
+    };
+    for (int e = stretch.From; e < stretch.To; ++e) {
+        bool silhouetteOnly = false;
+        if (!IsDrawn(mesh, e, silhouetteOnly)) continue;
+        const TopologyEdge& edge = mesh.Topology.Edges[e];
+        Point3 from = mesh.ViewPoints[edge.A], to = mesh.ViewPoints[edge.B];
+        if (ctx.View.IsPerspective()) {
+            if (!InFront(ctx.View, from) && !InFront(ctx.View, to)) continue;
+            ClipSegmentToNear(from, to, ctx.View.NearClip());
         }
+        const Projected a = ctx.View.Project(from), b = ctx.View.Project(to);
+        const double length = LengthOf(b.At - a.At);
+        if (length <= ctx.Tolerance2d) continue;  // seen end-on
+        // One over depth changes by about depth change / depth squared.
+        const double nearest = std::min(from.z, to.z);
+        const double qTolerance =
+            ctx.View.IsPerspective() ? ctx.DepthTolerance / (nearest * nearest) : ctx.DepthTolerance;
+        // A silhouette of a faceted curved surface folds over the facets around its ends (those with
+        // a corner on a face at either end of the edge) in the picture, and where it steps from one
+        // row of facets to the next it runs a little way behind them. Where the surface bulges about
+        // the edge the smooth surface has its outline beyond such facets, so they never hide it.
+        // Where the outline runs over a saddle-shaped or hollow part (a face of the edge has a
+        // neighbouring corner in front of its plane), as on the inner half of a torus, a facet
+        // beside it may truly lie in front of it: it hides stretches longer than a third of its own
+        // inradius, shorter overlaps being the faceting. The edge's own two faces never hide it.
+        if (silhouetteOnly) MarkFold(mesh, e, foldMark);
+        const bool foldMayHide = silhouetteOnly && (isSaddle(edge.Faces[0]) || isSaddle(edge.Faces[1]));
+        const auto margin = [&](const Occluder& o) -> OccluderMargin {
+            if (o.Mesh != m) return {};
+            if (o.Face == edge.Faces[0] || o.Face == edge.Faces[1])
+                return {std::numeric_limits<double>::infinity(), 0};
+            if (!silhouetteOnly) return {};
+            for (const int v : o.Vertices)
+                if (foldMark[v] == e)
+                    return foldMayHide ? OccluderMargin{0, kFoldOverlap * mesh.Inradius[o.Face]}
+                                       : OccluderMargin{std::numeric_limits<double>::infinity(), 0};
+            return {};
+        };
+        // An edge shorter than the shortest piece may still be hidden as a whole.
+        const double minLength = std::min(ctx.ShortestPiece, 0.1 * length) / length;
+        AddRuns(a, b, MergeIntervals(grid.HiddenIntervals(a, b, qTolerance, margin, visits), minLength), m, e,
+                runs);
     }
 }
 
+// The edges of every mesh in stretches, shared out over the hardware's threads as each thread comes
+// for more; the stretches' runs are joined in the order of the meshes and edges, so that the drawing
+// does not depend on how many threads drew it or which drew what.
+void DrawEdges(const DrawingContext& ctx, const OccluderGrid& grid, std::vector<EdgeRun>& runs) {
+    const unsigned hardware = std::max(1u, std::thread::hardware_concurrency());
+    // Small enough that the threads finish together, large enough to outweigh taking one.
+    constexpr int kStretchEdges = 512;
+    std::vector<EdgeStretch> stretches;
+    for (int m = 0; m < int(ctx.Meshes.size()); ++m) {
+        const int edges = int(ctx.Meshes[m].Topology.Edges.size());
+        for (int from = 0; from < edges; from += kStretchEdges)
+            stretches.push_back({m, from, std::min(edges, from + kStretchEdges), {}});
+    }
+    const unsigned threads = unsigned(std::min<std::size_t>(hardware, stretches.size()));
+    std::atomic<std::size_t> next{0};
+    std::vector<std::exception_ptr> failures(threads);
+    const auto work = [&](unsigned t) {
+        try {
+            OccluderVisits visits;
+            for (std::size_t k; (k = next.fetch_add(1)) < stretches.size();) DrawStretch(ctx, grid, visits, stretches[k]);
+        } catch (...) {
+            failures[t] = std::current_exception();
+            next = stretches.size();  // the others stop at their next stretch
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned t = 1; t < threads; ++t) helpers.emplace_back(work, t);
+        if (threads > 0) work(0);
+    }
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+    std::size_t total = 0;
+    for (const EdgeStretch& stretch : stretches) total += stretch.Runs.size();
+    runs.reserve(runs.size() + total);
+    for (const EdgeStretch& stretch : stretches) runs.insert(runs.end(), stretch.Runs.begin(), stretch.Runs.end());
+}
+
 // The visible runs bucketed into a uniform grid over the drawing, each in every cell its box (grown by the
-// tolerance) meets, so that a hidden run is compared only with the visible runs near it.
+// tolerance) meets, so that a hidden run is compared only with the visible runs near it. The cells' lists
+// lie one after another, counted first and then filled.
 class VisibleRunGrid {
   public:
     VisibleRunGrid(const std::vector<const EdgeRun*>& visible, double tolerance) : visible_(visible) {
@@ -181,26 +295,32 @@ class VisibleRunGrid {
         side_ = std::clamp(int(std::sqrt(double(visible.size()))), 1, 256);
         cellWidth_ = std::max(box_.Width(), 1e-300) / side_;
         cellHeight_ = std::max(box_.Height(), 1e-300) / side_;
-        cells_.resize(std::size_t(side_) * side_);
+        cellStart_.assign(std::size_t(side_) * side_ + 1, 0);
         stamp_.assign(visible.size(), 0);
+        for (const EdgeRun* v : visible) ForCells(*v, tolerance, [&](std::size_t cell) { ++cellStart_[cell + 1]; });
+        for (std::size_t k = 1; k < cellStart_.size(); ++k) cellStart_[k] += cellStart_[k - 1];
+        cellItems_.resize(cellStart_.back());
+        std::vector<int> filled(cellStart_.begin(), cellStart_.end() - 1);
         for (int i = 0; i < int(visible.size()); ++i)
-            ForCells(*visible[i], tolerance, [&](std::vector<int>& cell) { cell.push_back(i); });
+            ForCells(*visible[i], tolerance, [&](std::size_t cell) { cellItems_[filled[cell]++] = i; });
     }
 
     // Calls use(run) once for every visible run in the cells that the run's grown box meets.
     template <class Use>
     void ForNear(const EdgeRun& run, double tolerance, Use use) {
-        if (cells_.empty()) return;
+        if (cellStart_.empty()) return;
         ++query_;
-        ForCells(run, tolerance, [&](std::vector<int>& cell) {
-            for (const int i : cell)
+        ForCells(run, tolerance, [&](std::size_t cell) {
+            for (int k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
+                const int i = cellItems_[k];
                 if (stamp_[i] != query_) stamp_[i] = query_, use(*visible_[i]);
+            }
         });
     }
 
   private:
     template <class Visit>
-    void ForCells(const EdgeRun& run, double tolerance, Visit visit) {
+    void ForCells(const EdgeRun& run, double tolerance, Visit visit) const {
         const auto cell = [&](double x, double y) {
             return std::pair{std::clamp(int(std::floor((x - box_.MinX) / cellWidth_)), 0, side_ - 1),
                              std::clamp(int(std::floor((y - box_.MinY) / cellHeight_)), 0, side_ - 1)};
@@ -210,14 +330,15 @@ class VisibleRunGrid {
         const auto [c1, r1] =
             cell(std::max(run.From.x, run.To.x) + tolerance, std::max(run.From.y, run.To.y) + tolerance);
         for (int r = r0; r <= r1; ++r)
-            for (int c = c0; c <= c1; ++c) visit(cells_[std::size_t(r) * side_ + c]);
+            for (int c = c0; c <= c1; ++c) visit(std::size_t(r) * side_ + c);
     }
 
     const std::vector<const EdgeRun*>& visible_;
     Box2 box_;
     int side_ = 1;
     double cellWidth_ = 1, cellHeight_ = 1;
-    std::vector<std::vector<int>> cells_;
+    std::vector<int> cellStart_;  // per cell: where its runs begin in cellItems_; one more at the end
+    std::vector<int> cellItems_;
     std::vector<unsigned> stamp_;
     unsigned query_ = 0;
 };
@@ -229,6 +350,8 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
     for (const EdgeRun& r : runs)
         if (r.Visible) visible.push_back(&r);
     VisibleRunGrid near(visible, tolerance);
+    kept.reserve(runs.size());
+    Intervals covered;
     for (const EdgeRun& h : runs) {
         if (h.Visible) {
             kept.push_back(h);
@@ -237,7 +360,7 @@ void DropHiddenUnderVisible(std::vector<EdgeRun>& runs, double tolerance) {
         const Point2 d = h.To - h.From;
         const double length = LengthOf(d);
         const Point2 unit = d * (1 / length);
-        Intervals covered;
+        covered.clear();
         near.ForNear(h, tolerance, [&](const EdgeRun& v) {
             const double offFrom = std::fabs(CrossProduct2(unit, v.From - h.From));
             const double offTo = std::fabs(CrossProduct2(unit, v.To - h.From));
@@ -317,21 +440,13 @@ LineDrawing DrawSolidEdges(std::span<const SolidMesh> meshes, const DrawingView&
     DrawingContext ctx{view, {}, 0, 0};
     double size = 0;
     for (const SolidMesh& solid : meshes) {
-        PreparedMesh mesh{BuildMeshTopology(solid), {}, {}, {}, {}, {}};
-        mesh.Kinds = ClassifyEdges(mesh.Topology, options.FeatureAngleDegrees);
+        PreparedMesh mesh(FactsOf(solid, options.FeatureAngleDegrees));
+        mesh.ViewPoints.reserve(mesh.Topology.Points.size());
         for (const Point3& p : mesh.Topology.Points) mesh.ViewPoints.push_back(view.ToView(p));
-        mesh.VertexFaces.resize(mesh.Topology.Points.size());
-        for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
-            for (const int v : mesh.Topology.Faces[f]) mesh.VertexFaces[v].push_back(int(f));
+        mesh.Facing.reserve(mesh.Topology.Faces.size());
         for (std::size_t f = 0; f < mesh.Topology.Faces.size(); ++f)
             mesh.Facing.push_back(view.FacesViewer(view.DirectionToView(mesh.Topology.Normals[f]),
                                                    mesh.ViewPoints[mesh.Topology.Faces[f][0]]));
-        for (const auto& c : mesh.Topology.Faces) {
-            const Point3 &p0 = mesh.Topology.Points[c[0]], &p1 = mesh.Topology.Points[c[1]],
-                         &p2 = mesh.Topology.Points[c[2]];
-            const double perimeter = LengthOf(p1 - p0) + LengthOf(p2 - p1) + LengthOf(p0 - p2);
-            mesh.Inradius.push_back(perimeter > 0 ? LengthOf(CrossProduct(p1 - p0, p2 - p0)) / perimeter : 0);
-        }
         size = std::max(size, mesh.Topology.Size);
         ctx.Meshes.push_back(std::move(mesh));
     }

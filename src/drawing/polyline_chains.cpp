@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
+#include <functional>
 
 namespace quarn {
 namespace {
@@ -32,22 +32,48 @@ Point2 EndOf(const EdgeRun& r, int end) {
     return end == 0 ? r.From : r.To;
 }
 
+// For every run end (2 * run + 0 for From, 1 for To), the one other end at the same point, or -1 where
+// one end or more than two meet there. The ends go into an open-addressed table keyed by their point,
+// which holds the first end seen at each point and then whether a second or a third came.
+std::vector<int> PartnerEnds(std::span<const EdgeRun> runs) {
+    const std::size_t ends = 2 * runs.size();
+    std::vector<int> partner(ends, -1);
+    int bits = 4;
+    while ((std::size_t(1) << bits) < 2 * ends) ++bits;
+    const std::size_t size = std::size_t(1) << bits;
+    struct Slot {
+        EndKey Key{};
+        int First = -1;  // -1: empty
+        int Count = 0;
+    };
+    std::vector<Slot> slots(size);
+    for (std::size_t end = 0; end < ends; ++end) {
+        const EdgeRun& run = runs[end / 2];
+        const EndKey key = KeyOf(EndOf(run, int(end % 2)), run.Visible);
+        // The high bits of a multiplied hash, as the low bits of a coordinate's hash vary little.
+        std::size_t k = std::size_t((std::uint64_t(EndHash()(key)) * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+        while (slots[k].First >= 0 && !(slots[k].Key == key)) k = (k + 1) & (size - 1);
+        Slot& slot = slots[k];
+        if (slot.First < 0) {
+            slot = {key, int(end), 1};
+        } else if (++slot.Count == 2) {
+            partner[slot.First] = int(end), partner[end] = slot.First;
+        } else if (slot.Count == 3) {
+            partner[partner[slot.First]] = -1, partner[slot.First] = -1;
+        }
+    }
+    return partner;
+}
+
 }  // namespace
 
 std::vector<DrawnLine> ChainRuns(std::span<const EdgeRun> runs) {
-    // Each run end is 2 * run + (0 for From, 1 for To).
-    std::unordered_map<EndKey, std::vector<int>, EndHash> ends;
-    for (int i = 0; i < int(runs.size()); ++i)
-        for (int end = 0; end < 2; ++end)
-            ends[KeyOf(EndOf(runs[i], end), runs[i].Visible)].push_back(2 * i + end);
-
+    const std::vector<int> partner = PartnerEnds(runs);
     std::vector<bool> used(runs.size(), false);
     // From the free end `end` of run i, the run that continues the line there, or -1.
     const auto next = [&](int i, int end) {
-        const std::vector<int>& here = ends[KeyOf(EndOf(runs[i], end), runs[i].Visible)];
-        if (here.size() != 2) return -1;
-        const int other = here[0] == 2 * i + end ? here[1] : here[0];
-        return used[other / 2] ? -1 : other;
+        const int other = partner[2 * i + end];
+        return other < 0 || used[other / 2] ? -1 : other;
     };
 
     std::vector<DrawnLine> lines;

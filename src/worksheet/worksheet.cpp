@@ -130,6 +130,7 @@ void Worksheet::EnsureNet() {
 }
 
 bool Worksheet::Place(const SolidSource& source) {
+    ++solidRevision_;  // even a refused source has rebuilt the scene
     RemoveNetMesh();
     solidDrawn_ = false;  // the screen points are the old solid's until the next frame
     net_.reset();
@@ -532,10 +533,26 @@ std::string Worksheet::PlaneRefusal(const SectionChoice& choice) const {
                {choice.Points[0], choice.Points[1], choice.Points[2]});
 }
 
+Worksheet::SheetKey Worksheet::CurrentSheetKey() const {
+    SheetKey key{solidRevision_, doc_.Tab, doc_.Letters, doc_.Auxiliary, doc_.EnglishCaptions, false, doc_.Hidden, {}};
+    // Every tab speaks the chosen language (captions, notes, the net's numbers and reasons); only the
+    // net's tab reads its glue tabs, and it reads neither the hidden edges nor the aids; only the
+    // section's tab reads the plane; the three views carry no letters.
+    if (doc_.Tab == SheetTab::Net) {
+        key.NetTabs = doc_.NetTabs;
+        key.Hidden = HiddenEdges::Dashed, key.Auxiliary = false;
+    }
+    if (doc_.Tab == SheetTab::Section) key.Section = doc_.Section;
+    if (doc_.Tab == SheetTab::ThreeViews) key.Letters = false;
+    return key;
+}
+
 const Sheet& Worksheet::CurrentSheet() {
-    if (sheetDirty_) {
+    const SheetKey key = CurrentSheetKey();
+    if (sheetKey_ != key) {
         sheet_ = SheetOf(doc_.Tab);
-        sheetDirty_ = false;
+        sheetKey_ = key;  // only once built: a sheet that threw is tried again
+        ++sheetRevision_;
     }
     return sheet_;
 }

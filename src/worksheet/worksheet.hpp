@@ -91,8 +91,12 @@ class Worksheet {
     // How much farther than the document's distance the camera stands for the folded net: 0 off the
     // 展开图 tab and for a net folded shut (the solid itself).
     double NetStandOff() const { return netStandOff_; }
-    // The current tab's sheet, built from the drawing layer once per change.
+    // The current tab's sheet, built from the drawing layer only when the choices it is drawn from
+    // or the solid changed since it was last built.
     const quarn::Sheet& CurrentSheet();
+    // Counts the builds of the current sheet: a caller that keeps a picture of it redraws that only
+    // when this moved on since it was last asked.
+    int SheetRevision() const { return sheetRevision_; }
     // The sheet of a tab, whichever is on top.
     quarn::Sheet SheetOf(SheetTab tab);
     // Why the tab has nothing to show ("not available yet", "no net"), or empty.
@@ -113,8 +117,19 @@ class Worksheet {
     std::string SheetBytesOf(quarn::SheetFormat format, int dpi = 96);
 
   private:
+    // What the current sheet is drawn from: the solid placed and the document's choices that its tab
+    // reads; equal keys draw the same sheet.
+    struct SheetKey {
+        int Solid = 0;
+        SheetTab Tab = SheetTab::Oblique;
+        bool Letters = false, Auxiliary = false, EnglishCaptions = false, NetTabs = false;
+        HiddenEdges Hidden = HiddenEdges::Dashed;
+        SectionChoice Section;
+        bool operator==(const SheetKey&) const = default;
+    };
+    SheetKey CurrentSheetKey() const;
     bool Place(const SolidSource& source);
-    void SheetChanged() { sheetDirty_ = true; viewDirty_ = true; }
+    void SheetChanged() { viewDirty_ = true; }
     // The net of the solid shown, unfolded once per solid; the reason when it has none.
     void EnsureNet();
     // Takes the folded net out of the scene and shows the solid again.
@@ -139,7 +154,9 @@ class Worksheet {
     std::string status_;
     quarn::Sheet sheet_;
     std::string sectionText_, sectionShape_;
-    bool sheetDirty_ = true;
+    int solidRevision_ = 0;              // one more for every solid placed
+    std::optional<SheetKey> sheetKey_;  // what sheet_ was drawn from
+    int sheetRevision_ = 0;
     bool viewDirty_ = true;
     std::optional<quarn::SolidNet> net_;
     std::string netError_;

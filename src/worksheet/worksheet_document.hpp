@@ -28,6 +28,7 @@ struct SectionChoice {
     std::array<std::string, 3> Points{"A", "C", "B1"};
     double Offset = 0;  // -1 .. 1 of half the solid's height
     double Tilt = 0;    // degrees, -60 .. 60
+    bool operator==(const SectionChoice&) const = default;
 };
 
 struct WorksheetDocument {

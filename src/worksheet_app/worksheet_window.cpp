@@ -266,7 +266,13 @@ void WorksheetWindow::Refresh() {
         fold_->setValue(static_cast<int>(doc.Fold * 100 + 0.5));
     }
     try {
-        sheetView_->ShowSheet(worksheet_.CurrentSheet());
+        // A command that left the sheet as it was (the fold slider, a choice set to what it was)
+        // leaves its picture as it is too.
+        const quarn::Sheet& sheet = worksheet_.CurrentSheet();
+        if (worksheet_.SheetRevision() != shownSheet_) {
+            sheetView_->ShowSheet(sheet);
+            shownSheet_ = worksheet_.SheetRevision();
+        }
     } catch (const EngineFault& fault) {
         CurrentUi().ShowMessage(fault.what(), tr("Orrin Worksheets").toStdString(), MessageIcon::Error);
     }

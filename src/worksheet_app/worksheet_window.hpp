@@ -77,6 +77,7 @@ class WorksheetWindow : public QMainWindow {
     QSlider* tilt_ = nullptr;
     QLabel* note_ = nullptr;
     SheetView* sheetView_ = nullptr;
+    int shownSheet_ = -1;  // the worksheet's sheet revision the sheet area shows
     QPlainTextEdit* measures_ = nullptr;
 };
 

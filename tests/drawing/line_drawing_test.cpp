@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
+#include <string>
 
+#include "drawing/polyline_chains.hpp"
 #include "support/drawing_fixture.hpp"
 #include "support/exact_torus.hpp"
 
@@ -129,6 +132,98 @@ TEST_F(LineDrawingTest, TorusInnerRingIsOneSolidLineFromAbove) {
         for (const EdgeRun& r : drawing.Runs)
             if (LengthOf(r.From - centre) < middle) inner += LengthOf(r.To - r.From);
         EXPECT_NEAR(inner, 2 * std::numbers::pi * middle * 30 / 40, 0.05 * inner);
+    }
+}
+
+// A square of side 2 * half in the plane z = depth, divided into n x n squares of two triangles each.
+SolidMesh FinePlane(int n, double half, double depth) {
+    SolidMesh plane;
+    for (int i = 0; i <= n; ++i)
+        for (int j = 0; j <= n; ++j) plane.Points.push_back({-half + 2 * half * i / n, -half + 2 * half * j / n, depth});
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            const int c = i * (n + 1) + j;
+            plane.Triangles.push_back({c, c + n + 1, c + n + 2});
+            plane.Triangles.push_back({c, c + n + 2, c + 1});
+        }
+    return plane;
+}
+
+// A finely divided plane (many faces in every cell of the search, its edges drawn in many pieces)
+// in front of the cube hides every edge of it; behind the cube it hides none, and the cube shows
+// what it shows alone. In every view the runs come in the order of the meshes and their edges.
+TEST_F(LineDrawingTest, FinePlaneHidesTheCubeBehindItAndNothingInFrontOfIt) {
+    const SolidMesh cube = MenuSolid(kCube);
+    const Point3 eye{30, 40, -200};
+    const Point3 forward = eye * (-1 / LengthOf(eye));
+    const Point3 right = CrossProduct(Point3{0, 1, 0}, forward) * (1 / LengthOf(CrossProduct(Point3{0, 1, 0}, forward)));
+    const struct {
+        const char* name;
+        DrawingView view;
+    } views[] = {{"oblique", MakeTextbookView(ViewKind::Oblique)},
+                 {"front", MakeTextbookView(ViewKind::Front)},
+                 {"perspective", DrawingView::Perspective(eye, right, CrossProduct(forward, right), forward, 1)}};
+    for (const auto& [name, view] : views) {
+        const std::set<std::pair<int, int>> shownAlone = EdgesWith(DrawSolidEdges({&cube, 1}, view), true);
+        for (const double depth : {-60.0, 60.0}) {
+            SCOPED_TRACE(std::string(name) + (depth < 0 ? ", plane at -z" : ", plane at +z"));
+            const std::vector<SolidMesh> meshes{cube, FinePlane(48, 150, depth)};
+            const LineDrawing drawing = DrawSolidEdges(meshes, view);
+            const auto nearness = [&](const Point3& p) { return view.Project(view.ToView(p)).Q; };
+            std::set<std::pair<int, int>> cubeShown;
+            for (const auto& edge : EdgesWith(drawing, true))
+                if (edge.first == 0) cubeShown.insert(edge);
+            if (nearness({0, 0, depth}) > nearness({0, 0, 0}))
+                EXPECT_TRUE(cubeShown.empty());
+            else
+                EXPECT_EQ(cubeShown, shownAlone);
+            EXPECT_EQ(EdgesWith(drawing, false).count({1, 0}), 0u);  // nothing lies in front of the plane
+            EXPECT_TRUE(std::is_sorted(drawing.Runs.begin(), drawing.Runs.end(), [](const EdgeRun& a, const EdgeRun& b) {
+                return std::pair{a.Mesh, a.Edge} < std::pair{b.Mesh, b.Edge};
+            }));
+        }
+    }
+}
+
+// A mesh drawn again after its points moved is drawn from its new points, not from what was worked
+// out for it before.
+TEST_F(LineDrawingTest, AMovedMeshIsDrawnWhereItIsNow) {
+    const SolidMesh cube = MenuSolid(kCube);
+    const DrawingView view = MakeTextbookView(ViewKind::Front);
+    const Box2 before = DrawSolidEdges({&cube, 1}, view).Extent;
+    for (const double scale : {2.0, 0.5}) {
+        const SolidMesh moved = Moved(cube, scale, {0, 0, 0});
+        const LineDrawing drawing = DrawSolidEdges({&moved, 1}, view);
+        EXPECT_NEAR(drawing.Extent.Width(), scale * before.Width(), 1e-9);
+        for (const EdgeRun& r : drawing.Runs)
+            EXPECT_LE(std::max(std::fabs(r.From.x), std::fabs(r.To.x)), scale * before.MaxX + 1e-9);
+    }
+}
+
+// Runs are joined where exactly two of one kind share an end point, bit for bit (-0 as 0), whatever
+// their order and direction; where three meet, or a visible and a hidden one, they stay apart.
+TEST_F(LineDrawingTest, RunsJoinWhereExactlyTwoOfOneKindMeet) {
+    const auto run = [](Point2 from, Point2 to, bool visible = true) { return EdgeRun{from, to, visible, 0, 0}; };
+    const struct {
+        const char* what;
+        std::vector<EdgeRun> runs;
+        std::multiset<std::size_t> points;  // of each line
+    } cases[] = {
+        {"a path given out of order, one run turned", {run({2, 0}, {3, 1}), run({0, 0}, {1, 0}), run({2, 0}, {1, 0})}, {4}},
+        {"a closed square", {run({0, 0}, {1, 0}), run({1, 1}, {0, 1}), run({1, 0}, {1, 1}), run({0, 1}, {0, 0})}, {5}},
+        {"three runs at one point", {run({0, 0}, {1, 0}), run({0, 0}, {0, 1}), run({0, 0}, {-1, -1})}, {2, 2, 2}},
+        {"four runs at one point", {run({0, 0}, {1, 0}), run({0, 0}, {0, 1}), run({-1, 0}, {0, 0}), run({0, -1}, {0, 0})},
+         {2, 2, 2, 2}},
+        {"a visible and a hidden run end to end", {run({0, 0}, {1, 0}), run({1, 0}, {2, 0}, false)}, {2, 2}},
+        {"an end at -0 meets one at 0", {run({-1, 0}, {-0.0, 0}), run({0, -0.0}, {1, 0})}, {3}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::multiset<std::size_t> points;
+        std::size_t total = 0;
+        for (const DrawnLine& line : ChainRuns(c.runs)) points.insert(line.Points.size()), total += line.Points.size() - 1;
+        EXPECT_EQ(points, c.points);
+        EXPECT_EQ(total, c.runs.size());  // every run once
     }
 }
 

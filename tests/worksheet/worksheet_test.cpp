@@ -2,6 +2,7 @@
 #include <cmath>
 #include <functional>
 #include <array>
+#include <regex>
 #include <set>
 
 #include "drawing/sheet_writer.hpp"
@@ -161,6 +162,49 @@ TEST_F(WorksheetTest, ExportsAreTheDrawingsOrrinRenderMakes) {
 
 // Every format is written from the one sheet and parses as what it claims to be; a name without a
 // known extension and a folder that is not there are refused with a reason.
+// The sheet is built again only when what it is drawn from changed: a command that leaves the tab's
+// choices and the solid as they were keeps the sheet and its revision, and the sheet kept is always
+// the one a fresh build gives.
+TEST_F(WorksheetTest, SheetIsRebuiltOnlyWhenWhatItShowsChanged) {
+    struct Step {
+        const char* what;
+        std::function<void(Worksheet&)> command;
+        bool rebuilt;
+    };
+    const Step steps[] = {
+        {"the fold slider", [](Worksheet& w) { w.SetFold(0.5); }, false},
+        {"the 3D view turned and zoomed", [](Worksheet& w) { w.Turn(30, 10), w.Zoom(20); }, false},
+        {"letters set as they are", [](Worksheet& w) { w.SetLetters(true); }, false},
+        {"glue tabs, which the oblique tab does not draw", [](Worksheet& w) { w.SetNetTabs(false); }, false},
+        {"a refused parameter", [](Worksheet& w) { w.SetParameter("a", 0); }, false},
+        {"letters off", [](Worksheet& w) { w.SetLetters(false); }, true},
+        {"the three views", [](Worksheet& w) { w.SetTab(SheetTab::ThreeViews); }, true},
+        {"letters on, which the three views do not carry", [](Worksheet& w) { w.SetLetters(true); }, false},
+        {"section sliders off the section tab", [](Worksheet& w) { w.SetSectionSliders(0.2, 10); }, false},
+        {"hidden edges left out", [](Worksheet& w) { w.SetHiddenEdges(HiddenEdges::Hidden); }, true},
+        {"english captions", [](Worksheet& w) { w.SetEnglishCaptions(true); }, true},
+        {"the section tab", [](Worksheet& w) { w.SetTab(SheetTab::Section); }, true},
+        {"the section moved", [](Worksheet& w) { w.SetSectionSliders(0.4, 0); }, true},
+        {"the same tab again", [](Worksheet& w) { w.SetTab(SheetTab::Section); }, false},
+        {"a new height", [](Worksheet& w) { w.SetParameter("c", 70); }, true},
+        {"a cone", [](Worksheet& w) { w.ChooseFamily(SchoolFamily::Cone); }, true},
+    };
+    // The SVG of a sheet, without the number the writer gives each page it writes.
+    const auto svg = [](const quarn::Sheet& s) {
+        const std::string bytes = quarn::SheetBytes(s, SheetFormat::Svg, WorksheetPage(SheetFormat::Svg, 96));
+        return std::regex_replace(bytes, std::regex("surface[0-9]+"), "surface");
+    };
+    sheet->CurrentSheet();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const int before = sheet->SheetRevision();
+        step.command(*sheet);
+        const std::string kept = svg(sheet->CurrentSheet());
+        EXPECT_EQ(sheet->SheetRevision() != before, step.rebuilt);
+        EXPECT_TRUE(kept == svg(sheet->SheetOf(sheet->Document().Tab))) << "a stale sheet was kept";
+    }
+}
+
 TEST_F(WorksheetTest, ExportWritesEachFormatAndRefusesWhatItCannotWrite) {
     const struct {
         const char* name;
