@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -53,22 +54,36 @@ inline TorusOutlineLengths ExactTorusOutline(const DrawingView& view, const Poin
         for (int k = 0; k < kSamples; ++k) {
             const Point3 mid = at(k + 0.5);
             bool covered = false;
-            for (double s = 0.01; s < 2 * (R + r) && !covered; s += 0.02) covered = inside(mid - away * s);
+            // Marched until the ray has left the ball round the torus.
+            for (double s = 0.01; !covered && LengthOf(mid - away * s) <= R + r + 0.02; s += 0.02)
+                covered = inside(mid - away * s);
             (covered ? hidden : visible)
                 .push_back({view.Project(view.ToView(at(k))).At, view.Project(view.ToView(at(k + 1))).At});
         }
     }
-    const auto onAny = [](const Segment& piece, const std::vector<Segment>& drawn) {
-        return std::any_of(drawn.begin(), drawn.end(), [&](const Segment& s) {
-            return DistanceToSegment((piece.first + piece.second) * 0.5, s.first, s.second) < 1e-3;
-        });
+    // Segments filed by the cell of their middle: the pieces are far shorter than a cell, so any that
+    // passes within 1e-3 of a point has its middle in the point's cell or one next to it.
+    using Cells = std::map<std::pair<long, long>, std::vector<Segment>>;
+    const auto cellOf = [](const Point2& p) { return std::pair{std::lround(p.x), std::lround(p.y)}; };
+    const auto file = [&](Cells& cells, const Segment& s) { cells[cellOf((s.first + s.second) * 0.5)].push_back(s); };
+    const auto onAny = [&](const Segment& piece, const Cells& cells) {
+        const Point2 middle = (piece.first + piece.second) * 0.5;
+        const auto [cx, cy] = cellOf(middle);
+        for (long x = cx - 1; x <= cx + 1; ++x)
+            for (long y = cy - 1; y <= cy + 1; ++y)
+                if (const auto it = cells.find({x, y}); it != cells.end())
+                    for (const Segment& s : it->second)
+                        if (DistanceToSegment(middle, s.first, s.second) < 1e-3) return true;
+        return false;
     };
     TorusOutlineLengths lengths;
-    std::vector<Segment> counted;
-    for (const Segment& piece : visible)
-        if (!onAny(piece, counted)) lengths.Visible += LengthOf(piece.second - piece.first), counted.push_back(piece);
+    Cells counted, seen;
+    for (const Segment& piece : visible) {
+        file(seen, piece);
+        if (!onAny(piece, counted)) lengths.Visible += LengthOf(piece.second - piece.first), file(counted, piece);
+    }
     for (const Segment& piece : hidden)
-        if (!onAny(piece, visible)) lengths.Hidden += LengthOf(piece.second - piece.first);
+        if (!onAny(piece, seen)) lengths.Hidden += LengthOf(piece.second - piece.first);
     return lengths;
 }
 
