@@ -47,20 +47,20 @@ RegularBase BaseOf(int n, double r) {
 
 WorkedFormulas Prism(int n, double r, double h) {
     const RegularBase base = BaseOf(n, r);
-    return {Worked("V = S·h", Derived(base.Area) + "·" + Given(h), "S = " + base.AreaText),
-            Worked("S表 = 2S + n·a·h", "2·" + Derived(base.Area) + " + " + Given(n) + "·" + Derived(base.Side) +
+    return {Worked("V = S底·h", Derived(base.Area) + "·" + Given(h), "S底 = " + base.AreaText),
+            Worked("S表 = 2·S底 + n·a·h", "2·" + Derived(base.Area) + " + " + Given(n) + "·" + Derived(base.Side) +
                                           "·" + Given(h),
-                   "S = " + base.AreaText + ", a = " + base.SideText)};
+                   "S底 = " + base.AreaText + ", a = " + base.SideText)};
 }
 
 WorkedFormulas Pyramid(int n, double r, double h) {
     const RegularBase base = BaseOf(n, r);
     const std::string slant = "√(" + Squared(h) + " + (" + Given(r) + "·cos(180°/" + Given(n) + "))²)";
-    return {Worked("V = 1/3·S·h", "1/3·" + Derived(base.Area) + "·" + Given(h), "S = " + base.AreaText),
-            Worked("S表 = S + n·a·h'/2",
+    return {Worked("V = 1/3·S底·h", "1/3·" + Derived(base.Area) + "·" + Given(h), "S底 = " + base.AreaText),
+            Worked("S表 = S底 + n·a·h'/2",
                    Derived(base.Area) + " + " + Given(n) + "·" + Derived(base.Side) + "·" +
                        Derived(std::hypot(h, base.Apothem)) + "/2",
-                   "S = " + base.AreaText + ", a = " + base.SideText + ", h' = " + slant)};
+                   "S底 = " + base.AreaText + ", a = " + base.SideText + ", h' = " + slant)};
 }
 
 WorkedFormulas Frustum(int n, double r1, double r2, double h) {

@@ -184,6 +184,10 @@ TEST_F(SchoolSolidsTest, TextsReadBackAndWorkTheirFormulas) {
     const WorkedFormulas cone = WorkIdealFormulas(IdealSolidOf(ParseSchoolSolid("cone:r=40,h=60")));
     EXPECT_EQ(cone.Volume, "V = 1/3·π·r²·h = 1/3·π·40²·60");
     EXPECT_EQ(cone.SurfaceArea, "S = π·r² + π·r·l = π·40² + π·40·√(40² + 60²)");
+    // The base's area is S底, apart from the surface area S表.
+    const WorkedFormulas prism = WorkIdealFormulas(IdealSolidOf(ParseSchoolSolid("prism:n=4,r=40,h=60")));
+    EXPECT_EQ(prism.Volume, "V = S底·h = 3200·60 (S底 = 4/2·40²·sin(360°/4))");
+    EXPECT_EQ(prism.SurfaceArea.rfind("S表 = 2·S底 + n·a·h = ", 0), 0u) << prism.SurfaceArea;
     const WorkedFormulas frustum = WorkIdealFormulas(IdealSolidOf(ParseSchoolSolid("frustum:n=4,r1=40,r2=20,h=30")));
     EXPECT_EQ(frustum.Volume.substr(0, frustum.Volume.find(" (")),
               "V = 1/3·h·(S1 + √(S1·S2) + S2) = 1/3·30·(3200 + √(3200·800) + 800)");
