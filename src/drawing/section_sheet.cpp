@@ -229,9 +229,12 @@ void AddSectionToSheet(Sheet& sheet, std::span<const SolidMesh> meshes, const Dr
     sheet.Paths.push_back(std::move(shape));
     const Box2 placed{box.MinX + offset.x, box.MinY + offset.y, box.MaxX + offset.x, box.MaxY + offset.y};
     sheet.Extent.Add(placed);
-    // Under everything drawn so far, with room for the letters that hang below their corners.
-    const double under = std::min({placed.MinY, solid.MinY, sheet.Bounds().MinY}) - 0.2 * extent;
-    sheet.Texts.push_back({TextRole::Caption, SectionCaption(section), "", {(solid.MinX + placed.MaxX) / 2, under}, {0, -1}});
+    // Under everything drawn so far, two of its lines down at any page size: clear of the letters that
+    // hang below their corners.
+    const double under = std::min({placed.MinY, solid.MinY, sheet.Bounds().MinY}) - 0.05 * extent;
+    SheetText caption{TextRole::Caption, SectionCaption(section), "", {(solid.MinX + placed.MaxX) / 2, under}, {0, -1}};
+    caption.LinesBelow = 2;
+    sheet.Texts.push_back(std::move(caption));
 }
 
 DrawnSection MakeDrawnSection(const SolidMesh& mesh, const SectionPlane& plane,
