@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <string_view>
+#include <utility>
 
 #include "geometry/feature_edges.hpp"
 #include "geometry/vertex_labels.hpp"
@@ -192,13 +194,24 @@ bool StandsForCurvedSolid(const SolidFacts& facts) {
     }
 }
 
+// A worked formula as the language writes it: the Chinese textbook's S表 and S底 (surface and base
+// area) are S and B in English.
+std::string InLanguage(std::string formula, CaptionLanguage language) {
+    if (language != CaptionLanguage::English) return formula;
+    for (const auto& [chinese, english] : {std::pair{"S表", "S"}, std::pair{"S底", "B"}})
+        for (std::size_t at; (at = formula.find(chinese)) != std::string::npos;)
+            formula.replace(at, std::string_view(chinese).size(), english);
+    return formula;
+}
+
 void AddExactFormulas(std::vector<std::string>& lines, const SolidFacts& facts) {
     if (!facts.Exact) return;
     const IdealMeasures exact = MeasureIdealSolid(*facts.Exact);
     if (!facts.Formulas.SurfaceArea.empty())
-        lines.insert(lines.end(), {facts.Formulas.SurfaceArea, "  = " + FormatNumber(exact.SurfaceArea)});
+        lines.insert(lines.end(), {InLanguage(facts.Formulas.SurfaceArea, facts.Language),
+                                   "  = " + FormatNumber(exact.SurfaceArea)});
     if (!facts.Formulas.Volume.empty() && exact.Volume)
-        lines.insert(lines.end(), {facts.Formulas.Volume, "  = " + FormatNumber(*exact.Volume)});
+        lines.insert(lines.end(), {InLanguage(facts.Formulas.Volume, facts.Language), "  = " + FormatNumber(*exact.Volume)});
 }
 
 // Names grouped by the value they share, in order of first appearance ("AB, BC, CD = 40"); a group

@@ -1,5 +1,6 @@
 #include "worksheet/worksheet_source.hpp"
 
+#include <algorithm>
 #include <fstream>
 
 #include "files/import_3ds.hpp"
@@ -15,6 +16,13 @@ namespace orrin {
 using namespace quarn;
 
 namespace {
+
+// "hexagonal-prism" as a title reads: "hexagonal prism".
+std::string Spaced(std::string_view englishName) {
+    std::string name(englishName);
+    std::replace(name.begin(), name.end(), '-', ' ');
+    return name;
+}
 
 // The mesh's colour in the 3D view: a light blue that shows the faces' shading well.
 constexpr std::int32_t kSolidColor = 120 + 170 * 256 + 230 * 65536;
@@ -148,7 +156,7 @@ std::vector<SolidPreset> SolidPresets() {
     std::vector<SolidPreset> presets;
     for (const SolidMenuEntry& entry : SolidMenuEntries())
         if (!entry.Caption.empty())
-            presets.push_back({entry.Index, std::string(entry.Caption), std::string(entry.EnglishName)});
+            presets.push_back({entry.Index, std::string(entry.Caption), Spaced(entry.EnglishName)});
     return presets;
 }
 
@@ -173,7 +181,7 @@ ShownSolid PlaceSource(const SolidSource& source, CaptionLanguage language) {
                                    {std::to_string(source.MenuIndex)});
                 return placed;
             }
-            placed.Title = entry->Caption.empty() || language == CaptionLanguage::English ? std::string(entry->EnglishName)
+            placed.Title = entry->Caption.empty() || language == CaptionLanguage::English ? Spaced(entry->EnglishName)
                                                                                            : std::string(entry->Caption);
             placed.Exact = entry->Exact;
             ClearMeshes();

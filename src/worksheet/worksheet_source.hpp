@@ -42,7 +42,7 @@ std::optional<std::string> WithParameter(quarn::SchoolSolid& solid, const std::s
 struct SolidPreset {
     int MenuIndex = 0;
     std::string Caption;      // as the menu shows it
-    std::string EnglishName;  // "cube"
+    std::string EnglishName;  // "hexagonal prism": the menu's English name with spaces for its hyphens
 };
 std::vector<SolidPreset> SolidPresets();
 

@@ -497,6 +497,14 @@ TEST_F(WorksheetTest, TextsInChineseAndEnglish) {
         {[](Worksheet& w) { w.ChoosePreset(10); return w.SheetNote(SheetTab::Net); }, "展开图：没有展开图（环面在两个方向上弯曲", "a torus has no net"},
         {[&](Worksheet& w) { w.SetTab(SheetTab::Net); return texts(w.CurrentSheet()); }, "比例：1 单位 = 1 mm", "scale: 1 unit = 1 mm"},
         {[](Worksheet& w) { return w.MeasureLines()[3]; }, "棱长", "Edge lengths"},
+        {[](Worksheet& w) {
+             w.ChooseFamily(SchoolFamily::Prism);
+             std::string all;
+             for (const std::string& line : w.MeasureLines()) all += line + "|";
+             return all;
+         },
+         "S表 = 2·S底 + n·a·h", "S = 2·B + n·a·h"},
+        {[](Worksheet& w) { w.ChoosePreset(21); return w.Status(); }, "六棱柱", "hexagonal prism"},
         {[](Worksheet& w) { return SectionPointChoices(w.Facts()).back().Caption; }, "中点", "midpoint of"},
         {[](Worksheet& w) { w.SetTab(SheetTab::Section); w.SetSectionPoints({"A", "A", "B"}); w.CurrentSheet(); return w.SectionText(); },
          "A、A、B 在一条直线上", "lie on one line"},
