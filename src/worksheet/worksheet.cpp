@@ -75,15 +75,6 @@ double Reach(const std::vector<Point3>& points, const Point3& target = {}) {
     return reach;
 }
 
-// The middle of the points' box.
-Point3 MiddleOf(const std::vector<Point3>& points) {
-    Point3 low{INFINITY, INFINITY, INFINITY}, high{-INFINITY, -INFINITY, -INFINITY};
-    for (const Point3& p : points)
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)},
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-    return points.empty() ? Point3{} : (low + high) * 0.5;
-}
-
 }  // namespace
 
 PageSize WorksheetPage(SheetFormat format, int dpi) {
@@ -350,7 +341,7 @@ void Worksheet::DrawView(Canvas& canvas) {
         const SolidMesh folded = FoldNet(*net_, doc_.Fold);
         // The camera looks at the middle of the flat net and moves to the solid's place, the origin
         // it looks at on every other tab, as the net folds shut.
-        netTarget_ = MiddleOf(folded.Points) * (1 - doc_.Fold);
+        netTarget_ = BoxOf(folded.Points).Middle() * (1 - doc_.Fold);
         netReach_ = Reach(folded.Points, netTarget_);
         netMesh_ = StoreFoldedNet(folded);
         netFold_ = doc_.Fold;

@@ -39,19 +39,23 @@ Sheet MakeTextbookTabSheet(std::span<const SolidMesh> meshes, const WorksheetDoc
     return sheet;
 }
 
+PointBox BoxOf(const std::vector<Point3>& points) {
+    if (points.empty()) return {};
+    PointBox box{{INFINITY, INFINITY, INFINITY}, {-INFINITY, -INFINITY, -INFINITY}};
+    for (const Point3& p : points) {
+        box.Low = {std::min(box.Low.x, p.x), std::min(box.Low.y, p.y), std::min(box.Low.z, p.z)};
+        box.High = {std::max(box.High.x, p.x), std::max(box.High.y, p.y), std::max(box.High.z, p.z)};
+    }
+    return box;
+}
+
 SectionPlane ChosenPlane(const SectionChoice& choice, const SolidMesh& mesh, std::span<const LetteredCorner> corners) {
     if (choice.ThroughPoints && !corners.empty())
         return ParseSectionPlane("through:" + choice.Points[0] + "," + choice.Points[1] + "," + choice.Points[2],
                                  corners);
-    Point3 low{INFINITY, INFINITY, INFINITY}, high{-INFINITY, -INFINITY, -INFINITY};
-    for (const Point3& p : mesh.Points) {
-        low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
-    }
-    if (mesh.Points.empty()) low = high = {0, 0, 0};
-    const Point3 middle = (low + high) * 0.5;
+    const PointBox box = BoxOf(mesh.Points);
     const double tilt = choice.Tilt * kPi / 180;
-    return MakeSectionPlane(middle + Point3{0, choice.Offset * (high.y - low.y) / 2, 0},
+    return MakeSectionPlane(box.Middle() + Point3{0, choice.Offset * (box.High.y - box.Low.y) / 2, 0},
                             {0, std::cos(tilt), std::sin(tilt)});
 }
 

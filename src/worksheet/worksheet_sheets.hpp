@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "drawing/section_sheet.hpp"
 #include "drawing/sheet.hpp"
@@ -23,6 +24,13 @@ quarn::Sheet MakeTextbookTabSheet(std::span<const quarn::SolidMesh> meshes, cons
 // solid without letters, or when the sliders moved it) across its middle, raised by Offset times half
 // its height and tilted by Tilt degrees about the x axis. Throws SectionPlaneError for points that
 // cannot be taken.
+// The box round the points; both corners at the origin when there are none.
+struct PointBox {
+    quarn::Point3 Low, High;
+    quarn::Point3 Middle() const { return (Low + High) * 0.5; }
+};
+PointBox BoxOf(const std::vector<quarn::Point3>& points);
+
 quarn::SectionPlane ChosenPlane(const SectionChoice& choice, const quarn::SolidMesh& mesh,
                                 std::span<const quarn::LetteredCorner> corners);
 
